@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Quiet and quick when everything is present; `apt-get update` only runs when
+# something is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config git
+    qtbase5-dev qtdeclarative5-dev qttools5-dev-tools qttools5-dev
+    libqt5sql5-sqlite libqt5svg5 libqt5svg5-dev
+    qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
+    qtdeclarative5-dev-tools
+    libsqlite3-dev sqlite3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

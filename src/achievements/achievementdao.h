@@ -1,0 +1,36 @@
+#ifndef ACHIEVEMENTDAO_H
+#define ACHIEVEMENTDAO_H
+
+#include "achievement.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+// The only code that reads or writes the achievements table; also the two
+// writes that achievements cause on skins, and the per-mode run statistics.
+// Works on the calling thread's connection and keeps no state.
+class AchievementDao : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AchievementDao(QObject *parent = nullptr);
+
+    bool loadAll(QList<Achievement> &out);
+    // Runs inside the caller's transaction.
+    bool writePreset(const Achievement &achievement);
+    // Opens its own write transaction around writePreset.
+    bool upsertPreset(const Achievement &achievement);
+    // Runs inside the caller's transaction.
+    bool applyProgress(const QString &code, int progress);
+    // Opens its own write transaction around applyProgress.
+    bool updateProgress(const QString &code, int progress);
+    bool acknowledgeNotifications(const QVariantList &codes);
+    bool importPresets(const QList<Achievement> &presets, const QVariantMap &rewardSkins);
+    bool runStatistics(const QString &modeId, int recentRunLimit, qint64 &totalScore,
+                       qint64 &totalCollisions, QVariantList &recentRuns);
+};
+
+#endif // ACHIEVEMENTDAO_H

@@ -1,0 +1,6 @@
+#include "baseservice.h"
+
+BaseService::BaseService(QObject *parent)
+    : QObject(parent)
+{
+}

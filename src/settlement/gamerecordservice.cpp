@@ -1,0 +1,61 @@
+#include "gamerecordservice.h"
+
+#include "gamerecord.h"
+#include "gamerecorddao.h"
+
+GameRecordService::GameRecordService(GameRecordDao *dao, QObject *parent)
+    : QObject(parent)
+    , dao(dao)
+{
+}
+
+bool GameRecordService::saveGameRecord(GameRecord *record)
+{
+    return dao ? dao->insert(record) : false;
+}
+
+QVariantList GameRecordService::gameRecords(const QString &modeId)
+{
+    QVariantList result;
+    if (!dao)
+        return result;
+    const QList<GameRecord *> records = dao->findAll(modeId);
+    result.reserve(records.size());
+    for (GameRecord *record : records) {
+        result.append(toVariantMap(record));
+        // The DAO parents what it returns; a long-lived DAO would otherwise
+        // collect every list ever read.
+        delete record;
+    }
+    return result;
+}
+
+int GameRecordService::highestScore(const QString &modeId)
+{
+    return dao ? dao->highestScore(modeId) : -1;
+}
+
+QVariant GameRecordService::latestDeathPosition(const QString &modeId)
+{
+    return dao ? dao->latestDeathPosition(modeId) : QVariant();
+}
+
+QVariantMap GameRecordService::toVariantMap(const GameRecord *record)
+{
+    QVariantMap map;
+    map.insert(QStringLiteral("componentId"), record->componentId());
+    map.insert(QStringLiteral("modeId"), record->modeId());
+    map.insert(QStringLiteral("score"), record->score());
+    map.insert(QStringLiteral("jumpCount"), record->jumpCount());
+    map.insert(QStringLiteral("maxSectionJumpCount"), record->maxSectionJumpCount());
+    map.insert(QStringLiteral("wallCollisionCount"), record->wallCollisionCount());
+    map.insert(QStringLiteral("blockCollisionCount"), record->blockCollisionCount());
+    map.insert(QStringLiteral("deathWorldY"), record->deathWorldY());
+    map.insert(QStringLiteral("deathWorldX"), record->deathWorldX());
+    map.insert(QStringLiteral("endReason"), record->endReason());
+    map.insert(QStringLiteral("startedAt"), record->startedAt());
+    map.insert(QStringLiteral("endedAt"), record->endedAt());
+    map.insert(QStringLiteral("createdAt"), record->createdAt());
+    map.insert(QStringLiteral("updatedAt"), record->updatedAt());
+    return map;
+}

@@ -1,0 +1,49 @@
+#include "skinservice.h"
+
+#include "skin.h"
+#include "skindao.h"
+
+SkinService::SkinService(SkinDao *dao, QObject *parent)
+    : QObject(parent)
+    , dao(dao)
+{
+}
+
+QVariantList SkinService::skins()
+{
+    QVariantList result;
+    if (!dao)
+        return result;
+    const QList<Skin *> skins = dao->findAll();
+    result.reserve(skins.size());
+    for (Skin *skin : skins) {
+        result.append(toVariantMap(skin));
+        // The DAO parents what it returns; free it now rather than with the DAO.
+        delete skin;
+    }
+    return result;
+}
+
+bool SkinService::selectSkin(const QString &skinId)
+{
+    return dao ? dao->select(skinId) : false;
+}
+
+bool SkinService::unlockSkin(const QString &skinId)
+{
+    return dao ? dao->setUnlocked(skinId, true) : false;
+}
+
+QVariantMap SkinService::toVariantMap(const Skin *skin)
+{
+    QVariantMap map;
+    map.insert(QStringLiteral("componentId"), skin->componentId());
+    map.insert(QStringLiteral("skinId"), skin->skinId());
+    map.insert(QStringLiteral("skinName"), skin->skinName());
+    map.insert(QStringLiteral("skinPath"), skin->skinPath());
+    map.insert(QStringLiteral("unlocked"), skin->unlocked());
+    map.insert(QStringLiteral("selected"), skin->selected());
+    map.insert(QStringLiteral("createdAt"), skin->createdAt());
+    map.insert(QStringLiteral("updatedAt"), skin->updatedAt());
+    return map;
+}

@@ -1,0 +1,6 @@
+#include "basedao.h"
+
+BaseDao::BaseDao(QObject *parent)
+    : QObject(parent)
+{
+}

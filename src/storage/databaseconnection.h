@@ -1,0 +1,33 @@
+#ifndef DATABASECONNECTION_H
+#define DATABASECONNECTION_H
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+// Hands every thread its own connection to the one database file. SQLite's
+// file locking and the busy timeout arbitrate between the threads; nothing
+// here is shared between them but the file.
+class DatabaseConnection : public QObject
+{
+    Q_OBJECT
+public:
+    // The calling thread's connection, registered on first use, never opened here.
+    static QSqlDatabase database();
+    // Opens the calling thread's connection if needed and creates the tables.
+    static bool initialize();
+    // Closes and unregisters the calling thread's connection, if it has one.
+    static void closeConnection();
+    // Begins a write transaction that takes SQLite's write lock up front
+    // ("BEGIN IMMEDIATE"). A plain BEGIN that reads and then writes can fail
+    // at once with "database is locked" while the other thread's connection
+    // writes, because SQLite will not wait where waiting could deadlock;
+    // taking the lock first lets the busy timeout do its job.
+    static bool beginWriteTransaction(QSqlDatabase &db);
+
+private:
+    DatabaseConnection() = delete;
+    static QString connectionName();
+};
+
+#endif // DATABASECONNECTION_H

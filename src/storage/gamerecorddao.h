@@ -1,0 +1,33 @@
+#ifndef GAMERECORDDAO_H
+#define GAMERECORDDAO_H
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+class GameRecord;
+class QSqlQuery;
+
+// Moves runs between GameRecord objects and the game_records table, on the
+// calling thread's connection. Keeps no state; opens no transaction of its own.
+class GameRecordDao : public QObject
+{
+    Q_OBJECT
+public:
+    explicit GameRecordDao(QObject *parent = nullptr);
+
+    bool insert(GameRecord *record);
+    bool update(GameRecord *record);
+    bool remove(const QString &id);
+    int highestScore(const QString &modeId);
+    // Returned records are children of this object.
+    GameRecord *findById(const QString &id);
+    QList<GameRecord *> findAll(const QString &modeId);
+    QVariant latestDeathPosition(const QString &modeId);
+
+private:
+    GameRecord *recordFromQuery(const QSqlQuery &query);
+};
+
+#endif // GAMERECORDDAO_H

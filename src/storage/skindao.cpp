@@ -1,0 +1,155 @@
+#include "skindao.h"
+
+#include "databaseconnection.h"
+#include "skin.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+const char kInsert[] =
+        "INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected, "
+        "created_at, updated_at) VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, "
+        ":is_selected, :created_at, :updated_at)";
+const char kUpdate[] =
+        "UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked, "
+        "is_selected=:is_selected, updated_at=:updated_at WHERE skin_id=:skin_id";
+const char kClearSelection[] = "UPDATE skins SET is_selected=0, updated_at=datetime('now')";
+const char kSelect[] =
+        "UPDATE skins SET is_selected=1, updated_at=datetime('now') WHERE skin_id=:skin_id AND "
+        "is_unlocked=1";
+const char kSetUnlocked[] =
+        "UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now') WHERE "
+        "skin_id=:skin_id";
+const char kFindBySkinId[] = "SELECT * FROM skins WHERE skin_id=:skin_id";
+const char kFindAll[] = "SELECT * FROM skins ORDER BY skin_id";
+
+QString isoNow()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+int flag(bool value)
+{
+    return value ? 1 : 0;
+}
+
+} // namespace
+
+SkinDao::SkinDao(QObject *parent)
+    : QObject(parent)
+{
+}
+
+bool SkinDao::insert(Skin *skin)
+{
+    if (!skin)
+        return false;
+    QSqlQuery query(DatabaseConnection::database());
+    query.prepare(QLatin1String(kInsert));
+    query.bindValue(QStringLiteral(":id"), skin->componentId());
+    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    query.bindValue(QStringLiteral(":created_at"),
+                    skin->createdAt().isEmpty() ? isoNow() : skin->createdAt());
+    query.bindValue(QStringLiteral(":updated_at"),
+                    skin->updatedAt().isEmpty() ? isoNow() : skin->updatedAt());
+    if (!query.exec()) {
+        qWarning() << "[SkinDao] insert failed:" << query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool SkinDao::update(Skin *skin)
+{
+    if (!skin)
+        return false;
+    QSqlQuery query(DatabaseConnection::database());
+    query.prepare(QLatin1String(kUpdate));
+    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    query.bindValue(QStringLiteral(":updated_at"), isoNow());
+    return query.exec() && query.numRowsAffected() > 0;
+}
+
+bool SkinDao::select(const QString &skinId)
+{
+    QSqlDatabase db = DatabaseConnection::database();
+    if (!DatabaseConnection::beginWriteTransaction(db))
+        return false;
+
+    bool selected = false;
+    {
+        QSqlQuery clear(db);
+        const bool cleared = clear.exec(QLatin1String(kClearSelection));
+        QSqlQuery select(db);
+        select.prepare(QLatin1String(kSelect));
+        select.bindValue(QStringLiteral(":skin_id"), skinId);
+        selected = cleared && select.exec() && select.numRowsAffected() > 0;
+    }
+    if (selected && db.commit())
+        return true;
+    // Also after a failed commit: the transaction must not stay open on this
+    // thread's connection, or every later write of the thread would fail.
+    db.rollback();
+    return false;
+}
+
+bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
+{
+    QSqlQuery query(DatabaseConnection::database());
+    query.prepare(QLatin1String(kSetUnlocked));
+    query.bindValue(QStringLiteral(":skin_id"), skinId);
+    query.bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
+    return query.exec() && query.numRowsAffected() > 0;
+}
+
+Skin *SkinDao::findBySkinId(const QString &skinId)
+{
+    QSqlQuery query(DatabaseConnection::database());
+    query.prepare(QLatin1String(kFindBySkinId));
+    query.bindValue(QStringLiteral(":skin_id"), skinId);
+    if (query.exec() && query.next())
+        return skinFromQuery(query);
+    return nullptr;
+}
+
+QList<Skin *> SkinDao::findAll()
+{
+    QList<Skin *> skins;
+    QSqlQuery query(DatabaseConnection::database());
+    query.setForwardOnly(true);
+    if (!query.exec(QLatin1String(kFindAll)))
+        return skins;
+    while (query.next())
+        skins.append(skinFromQuery(query));
+    return skins;
+}
+
+Skin *SkinDao::skinFromQuery(const QSqlQuery &query)
+{
+    const QSqlRecord row = query.record();
+    auto value = [&](const char *column) { return query.value(row.indexOf(QLatin1String(column))); };
+
+    auto *skin = new Skin(this);
+    skin->setComponentId(value("id").toString());
+    skin->setSkinId(value("skin_id").toString());
+    skin->setSkinName(value("skin_name").toString());
+    skin->setSkinPath(value("skin_path").toString());
+    skin->setUnlocked(value("is_unlocked").toInt() != 0);
+    skin->setSelected(value("is_selected").toInt() != 0);
+    skin->setCreatedAt(value("created_at").toString());
+    skin->setUpdatedAt(value("updated_at").toString());
+    return skin;
+}

@@ -1,0 +1,72 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include "databaseconnection.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVariant>
+
+#include <memory>
+
+// Gives a test its own configuration directory (database and settings), and
+// drops the calling thread's connection so the next one opens there.
+class TestStorage
+{
+public:
+    TestStorage()
+        : dir(new QTemporaryDir)
+    {
+        DatabaseConnection::closeConnection();
+        qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
+    }
+    ~TestStorage() { DatabaseConnection::closeConnection(); }
+
+    QString path() const { return dir->path(); }
+    QString databasePath() const { return configLocation() + QStringLiteral("/db/harbour-hoplix.db"); }
+    static QString configLocation();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+inline QString TestStorage::configLocation()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QLatin1Char('/')
+            + QCoreApplication::organizationName() + QLatin1Char('/')
+            + QCoreApplication::applicationName();
+}
+
+// Names as the application sets them, so the configuration location has the
+// same shape as on a device.
+inline void setTestApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
+}
+
+// Runs one statement on the calling thread's connection; for arranging and
+// inspecting rows directly.
+inline QSqlQuery sql(const QString &text, const QVariantList &values = QVariantList())
+{
+    QSqlQuery query(DatabaseConnection::database());
+    query.prepare(text);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        qWarning("sql failed: %s: %s", qPrintable(text), qPrintable(query.lastError().text()));
+    return query;
+}
+
+inline QVariant sqlValue(const QString &text, const QVariantList &values = QVariantList())
+{
+    QSqlQuery query = sql(text, values);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+#endif // TESTSUPPORT_H
