@@ -1,19 +1,192 @@
 #include "applicationcore.h"
-// STUB: replaced by the application work.
-ApplicationCore::ApplicationCore(QObject *parent) : QObject(parent), settings(nullptr), gameRecordService(nullptr), skinService(nullptr), achievementService(nullptr), workerThread(nullptr), worker(nullptr), shuttingDown(false) {}
-ApplicationCore::~ApplicationCore() {}
-QString ApplicationCore::newGameId() const { return QString(); }
-bool ApplicationCore::submitGameRecord(const QVariantMap &) { return false; }
-bool ApplicationCore::acknowledgeSkinRewards(const QString &, const QVariantList &) { return false; }
-void ApplicationCore::setAppSetting(const QString &, const QString &, const QVariant &) {}
-QVariant ApplicationCore::appSetting(const QString &, const QString &, const QVariant &) { return QVariant(); }
-bool ApplicationCore::saveGameRecord(const QString &, const QString &, int, const QString &, const QString &, const QString &, const QVariant &, const QVariant &, int, int, int, int) { return false; }
-QVariantList ApplicationCore::gameRecords(const QString &) { return QVariantList(); }
-int ApplicationCore::highestScore(const QString &) { return -1; }
-QVariant ApplicationCore::latestDeathPosition(const QString &) { return QVariant(); }
-QVariantMap ApplicationCore::achievements() { return QVariantMap(); }
-QVariantList ApplicationCore::skins() { return QVariantList(); }
-bool ApplicationCore::selectSkin(const QString &) { return false; }
-bool ApplicationCore::unlockSkin(const QString &) { return false; }
-void ApplicationCore::startWorker() {}
-void ApplicationCore::stopWorker() {}
+
+#include "achievementdao.h"
+#include "achievementservice.h"
+#include "appsettings.h"
+#include "databaseconnection.h"
+#include "gamerecord.h"
+#include "gamerecorddao.h"
+#include "gamerecordservice.h"
+#include "gamesettlementworker.h"
+#include "skindao.h"
+#include "skinservice.h"
+
+#include <QDebug>
+#include <QMetaObject>
+#include <QThread>
+#include <QUuid>
+
+ApplicationCore::ApplicationCore(QObject *parent)
+    : QObject(parent)
+    , settings(new AppSettings(this))
+    , gameRecordService(nullptr)
+    , skinService(nullptr)
+    , achievementService(nullptr)
+    , workerThread(nullptr)
+    , worker(nullptr)
+    , shuttingDown(false)
+{
+    const bool databaseReady = DatabaseConnection::initialize();
+
+    GameRecordDao *gameRecordDao = new GameRecordDao(this);
+    gameRecordService = new GameRecordService(gameRecordDao, this);
+    SkinDao *skinDao = new SkinDao(this);
+    skinService = new SkinService(skinDao, this);
+    AchievementDao *achievementDao = new AchievementDao(this);
+    achievementService = new AchievementService(achievementDao, this);
+
+    // Without a database there is nothing to import into; the records and
+    // skins still answer with their services' failure values.
+    const bool achievementsReady = databaseReady && achievementService->initializePresets();
+    if (!achievementsReady)
+        qWarning() << "[ApplicationCore] achievements unavailable: initialization failed";
+
+    startWorker();
+    emit initialized();
+}
+
+ApplicationCore::~ApplicationCore()
+{
+    shuttingDown = true;
+    stopWorker();
+    pendingGameIds.clear();
+}
+
+QString ApplicationCore::newGameId() const
+{
+    return QUuid::createUuid().toString();
+}
+
+bool ApplicationCore::submitGameRecord(const QVariantMap &snapshot)
+{
+    const QString gameId = snapshot.value(QStringLiteral("id")).toString();
+    if (shuttingDown || gameId.isEmpty() || pendingGameIds.contains(gameId))
+        return false;
+    pendingGameIds.insert(gameId);
+    emit settlementRequested(snapshot);
+    return true;
+}
+
+bool ApplicationCore::acknowledgeSkinRewards(const QString &requestId, const QVariantList &codes)
+{
+    if (shuttingDown || requestId.isEmpty() || codes.isEmpty())
+        return false;
+    emit rewardAcknowledgementRequested(requestId, codes);
+    return true;
+}
+
+void ApplicationCore::setAppSetting(const QString &group, const QString &key, const QVariant &value)
+{
+    settings->setValue(group, key, value);
+}
+
+QVariant ApplicationCore::appSetting(const QString &group, const QString &key,
+                                     const QVariant &defaultValue)
+{
+    return settings->value(group, key, defaultValue);
+}
+
+bool ApplicationCore::saveGameRecord(const QString &componentId, const QString &modeId, int score,
+                                     const QString &endReason, const QString &startedAt,
+                                     const QString &endedAt, const QVariant &deathWorldY,
+                                     const QVariant &deathWorldX, int jumpCount,
+                                     int maxSectionJumpCount, int wallCollisionCount,
+                                     int blockCollisionCount)
+{
+    GameRecord *record = new GameRecord(this);
+    if (!componentId.isEmpty()) {
+        record->setComponentId(componentId);
+    } else {
+        // QUuid's text form is braced; this path stores the bare 36 characters.
+        record->setComponentId(QUuid::createUuid().toString().mid(1, 36));
+    }
+    record->setModeId(modeId);
+    record->setScore(score);
+    record->setJumpCount(jumpCount);
+    record->setMaxSectionJumpCount(maxSectionJumpCount);
+    record->setWallCollisionCount(wallCollisionCount);
+    record->setBlockCollisionCount(blockCollisionCount);
+    record->setDeathWorldY(deathWorldY);
+    record->setDeathWorldX(deathWorldX);
+    record->setEndReason(endReason);
+    record->setStartedAt(startedAt);
+    record->setEndedAt(endedAt);
+
+    const bool saved = achievementService->recordGame(record, gameRecordService);
+    delete record;
+    return saved;
+}
+
+QVariantList ApplicationCore::gameRecords(const QString &modeId)
+{
+    return gameRecordService->gameRecords(modeId);
+}
+
+int ApplicationCore::highestScore(const QString &modeId)
+{
+    return gameRecordService->highestScore(modeId);
+}
+
+QVariant ApplicationCore::latestDeathPosition(const QString &modeId)
+{
+    return gameRecordService->latestDeathPosition(modeId);
+}
+
+QVariantMap ApplicationCore::achievements()
+{
+    return achievementService->achievements();
+}
+
+QVariantList ApplicationCore::skins()
+{
+    return skinService->skins();
+}
+
+bool ApplicationCore::selectSkin(const QString &skinId)
+{
+    return skinService->selectSkin(skinId);
+}
+
+bool ApplicationCore::unlockSkin(const QString &skinId)
+{
+    return skinService->unlockSkin(skinId);
+}
+
+void ApplicationCore::startWorker()
+{
+    workerThread = new QThread(this);
+    worker = new GameSettlementWorker;
+    worker->moveToThread(workerThread);
+
+    // Everything crosses the thread boundary by value through queued
+    // connections; the answers run on the GUI thread in this object's context,
+    // so they are dropped together with it when it goes first.
+    connect(this, &ApplicationCore::settlementRequested, worker, &GameSettlementWorker::settle,
+            Qt::QueuedConnection);
+    connect(
+            worker, &GameSettlementWorker::settled, this,
+            [this](const QString &gameId, bool success, const QVariantList &rewards,
+                   int bestScore) {
+                pendingGameIds.remove(gameId);
+                emit gameSettled(gameId, success, rewards, bestScore);
+            },
+            Qt::QueuedConnection);
+    connect(this, &ApplicationCore::rewardAcknowledgementRequested, worker,
+            &GameSettlementWorker::acknowledge, Qt::QueuedConnection);
+    connect(worker, &GameSettlementWorker::rewardsAcknowledged, this,
+            &ApplicationCore::skinRewardsAcknowledged, Qt::QueuedConnection);
+    connect(workerThread, &QThread::finished, worker, &QObject::deleteLater);
+
+    workerThread->start(QThread::InheritPriority);
+}
+
+void ApplicationCore::stopWorker()
+{
+    if (!workerThread || !workerThread->isRunning())
+        return;
+    // Runs after every request queued before it, and closes the worker's
+    // connection on the thread that opened it.
+    QMetaObject::invokeMethod(worker, "shutdown", Qt::BlockingQueuedConnection);
+    workerThread->quit();
+    workerThread->wait();
+}

@@ -1,14 +1,181 @@
 #include "gamesettlementworker.h"
-// STUB: replaced by the application work.
+
+#include "achievement.h"
+#include "achievementdao.h"
+#include "achievementservice.h"
+#include "databaseconnection.h"
+#include "gamerecord.h"
+#include "gamerecorddao.h"
+#include "gamerecordservice.h"
+#include "skindao.h"
+#include "skinservice.h"
+
+#include <QList>
+#include <QMetaType>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// A text key that is absent or null still has to bind as '' rather than SQL
+// NULL, which the NOT NULL columns refuse.
+QString textValue(const QVariantMap &snapshot, const QString &key)
+{
+    QString text = snapshot.value(key).toString();
+    if (text.isNull())
+        text = QLatin1String("");
+    return text;
+}
+
+// Reads one count of a run. Absent and null read 0. The toolkit's integer
+// conversion wraps or zeroes values that do not fit (4294967301.0 gives 5,
+// "2147483648" gives INT_MIN, 1e20 and NaN give 0, all reported as
+// successful), which would store numbers the player never made; such values,
+// and anything that is not a number at all, are refused instead. Numbers in
+// range keep the toolkit's conversion, so 3.7 becomes 4.
+bool countValue(const QVariantMap &snapshot, const QString &key, int &out)
+{
+    const QVariant value = snapshot.value(key);
+    out = 0;
+    if (value.isNull())
+        return true;
+
+    switch (static_cast<int>(value.type())) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        // Keep the toolkit's rounding away from values it cannot hold at all,
+        // then see where it rounded to.
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || std::fabs(number) > 4294967296.0)
+            return false;
+        const qlonglong rounded = value.toLongLong();
+        if (rounded < INT_MIN || rounded > INT_MAX)
+            return false;
+        break;
+    }
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        if (value.toULongLong() > static_cast<qulonglong>(INT_MAX))
+            return false;
+        break;
+    default: {
+        // Integers of every width, text and bool; lists, maps and anything
+        // else without a conversion to a number fail here.
+        bool ok = false;
+        const qlonglong number = value.toLongLong(&ok);
+        if (!ok || number < INT_MIN || number > INT_MAX)
+            return false;
+        break;
+    }
+    }
+    out = value.toInt();
+    return true;
+}
+
+bool fillRecord(const QVariantMap &snapshot, GameRecord &record)
+{
+    int score = 0;
+    int jumpCount = 0;
+    int maxSectionJumpCount = 0;
+    int wallCollisionCount = 0;
+    int blockCollisionCount = 0;
+
+    record.setComponentId(textValue(snapshot, QStringLiteral("id")));
+    record.setModeId(textValue(snapshot, QStringLiteral("modeId")));
+    if (!countValue(snapshot, QStringLiteral("score"), score))
+        return false;
+    record.setScore(score);
+    record.setEndReason(textValue(snapshot, QStringLiteral("endReason")));
+    record.setStartedAt(textValue(snapshot, QStringLiteral("startedAt")));
+    record.setEndedAt(textValue(snapshot, QStringLiteral("endedAt")));
+    record.setDeathWorldY(snapshot.value(QStringLiteral("deathWorldY")));
+    record.setDeathWorldX(snapshot.value(QStringLiteral("deathWorldX")));
+    if (!countValue(snapshot, QStringLiteral("jumpCount"), jumpCount)
+        || !countValue(snapshot, QStringLiteral("maxSectionJumpCount"), maxSectionJumpCount)
+        || !countValue(snapshot, QStringLiteral("wallCollisionCount"), wallCollisionCount)
+        || !countValue(snapshot, QStringLiteral("blockCollisionCount"), blockCollisionCount))
+        return false;
+    record.setJumpCount(jumpCount);
+    record.setMaxSectionJumpCount(maxSectionJumpCount);
+    record.setWallCollisionCount(wallCollisionCount);
+    record.setBlockCollisionCount(blockCollisionCount);
+    return true;
+}
+
+// Every unlocked achievement whose notification is still pending, with the
+// image and id of its reward skin.
+QVariantList pendingRewards(const QList<Achievement> &achievements, const QVariantList &skins)
+{
+    QVariantList rewards;
+    for (const Achievement &achievement : achievements) {
+        if (!achievement.unlocked || !achievement.notificationPending)
+            continue;
+        QVariantMap item = achievement.toVariantMap();
+        for (const QVariant &skinValue : skins) {
+            const QVariantMap skin = skinValue.toMap();
+            if (skin.value(QStringLiteral("componentId")).toString() == achievement.rewardSkinId) {
+                item.insert(QStringLiteral("skinPath"), skin.value(QStringLiteral("skinPath")));
+                item.insert(QStringLiteral("skinId"), skin.value(QStringLiteral("skinId")));
+                break;
+            }
+        }
+        rewards.append(item);
+    }
+    return rewards;
+}
+
+} // namespace
+
 GameSettlementWorker::GameSettlementWorker(QObject *parent)
     : QObject(parent)
 { }
+
 void GameSettlementWorker::settle(const QVariantMap &snapshot)
 {
-    emit settled(snapshot.value(QStringLiteral("id")).toString(), false, QVariantList(), -1);
+    const QString gameId = textValue(snapshot, QStringLiteral("id"));
+    if (!DatabaseConnection::initialize()) {
+        emit settled(gameId, false, QVariantList(), -1);
+        return;
+    }
+
+    bool success = false;
+    QVariantList rewards;
+    int bestScore = -1;
+    {
+        // Built for this request only, on this thread, and gone before the
+        // answer leaves.
+        AchievementDao achievementDao;
+        AchievementService achievementService(&achievementDao);
+        GameRecordDao recordDao;
+        GameRecordService recordService(&recordDao);
+        GameRecord record;
+
+        if (fillRecord(snapshot, record) && achievementService.initializePresets()
+            && achievementService.recordGame(&record, &recordService)) {
+            QList<Achievement> achievements;
+            success = achievementDao.loadAll(achievements);
+            if (success) {
+                SkinDao skinDao;
+                SkinService skinService(&skinDao);
+                rewards = pendingRewards(achievements, skinService.skins());
+            }
+            bestScore = recordService.highestScore(record.modeId());
+        }
+    }
+    emit settled(gameId, success, success ? rewards : QVariantList(), bestScore);
 }
-void GameSettlementWorker::shutdown() { }
-void GameSettlementWorker::acknowledge(const QString &requestId, const QVariantList &)
+
+void GameSettlementWorker::shutdown()
 {
-    emit rewardsAcknowledged(requestId, false);
+    DatabaseConnection::closeConnection();
+}
+
+void GameSettlementWorker::acknowledge(const QString &requestId, const QVariantList &codes)
+{
+    AchievementDao achievementDao;
+    const bool acknowledged
+            = DatabaseConnection::initialize() && achievementDao.acknowledgeNotifications(codes);
+    emit rewardsAcknowledged(requestId, acknowledged);
 }

@@ -1,0 +1,61 @@
+#include "applicationcore.h"
+#include "appsettings.h"
+#include "translationcandidates.h"
+
+#include <sailfishapp.h>
+
+#include <QDebug>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QQuickView>
+#include <QSettings>
+#include <QTranslator>
+#include <QtQml>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    // Before anything reads a standard location: the configuration directory
+    // is named after these.
+    app.setOrganizationName(QStringLiteral("org.hoplix"));
+    app.setApplicationName(QStringLiteral("harbour-Hoplix"));
+
+    qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+
+    int languageIndex = 2;
+    {
+        QSettings settings(AppSettings::filePath(), QSettings::NativeFormat);
+        settings.beginGroup(QStringLiteral("APP_SETTING"));
+        languageIndex = settings.value(QStringLiteral("LANGUAGE"), 2).toInt();
+        settings.endGroup();
+    }
+
+    QTranslator *translator = new QTranslator(&app);
+    bool loaded = false;
+    const QStringList candidates
+            = TranslationCandidates::forIndex(languageIndex, QLocale::system().name());
+    for (const QString &code : candidates) {
+        const QString path
+                = SailfishApp::pathTo(QStringLiteral("translations/harbour-hoplix-%1.qm").arg(code))
+                          .toLocalFile();
+        if (translator->load(path)) {
+            loaded = true;
+            break;
+        }
+    }
+    if (!loaded) {
+        qWarning() << "Unable to load application translations from"
+                   << SailfishApp::pathTo("translations").toLocalFile();
+    }
+    // Installed even when empty: it then translates nothing.
+    app.installTranslator(translator);
+
+    QQuickView *view = SailfishApp::createView();
+    view->setSource(SailfishApp::pathTo(QStringLiteral("qml/harbour-hoplix.qml")));
+    view->show();
+    const int result = app.exec();
+    // Deleting the view destroys the front end's ApplicationCore, which stops
+    // the settlement thread, while the application object still exists.
+    delete view;
+    return result;
+}
