@@ -1,0 +1,161 @@
+// A helper process for the reliability tests. It drives ApplicationCore the
+// way the front end does and reports every answer on stdout, one line each,
+// flushed at once, so a parent that kills it knows exactly what it was told.
+//
+//   hoplix-testchild settle <seed> <prefix>
+//       settles runs (all in one mode) until it is killed, a few queued at a
+//       time, with a synchronous save on the GUI thread now and then.
+//   hoplix-testchild fill <seed> <prefix> <file-size-limit> <runs>
+//       the same with the file-size limit set and SIGXFSZ ignored, so the
+//       database cannot grow past the limit; exits after <runs> runs.
+//
+// Lines: "ready", "settled <id> <0|1>", "saved <id> <0|1>", "done".
+
+#include "applicationcore.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QString>
+#include <QTextStream>
+#include <QVariantMap>
+
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <sys/resource.h>
+
+namespace {
+
+const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
+
+void report(const QString &line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+class Driver : public QObject
+{
+public:
+    Driver(unsigned seed, const QString &prefix, int runs, int padding)
+        : random(seed)
+        , prefix(prefix)
+        , runs(runs)
+        , padding(padding)
+    {
+        connect(&core, &ApplicationCore::gameSettled, this,
+                [this](const QString &gameId, bool success, const QVariantList &, int) {
+                    report(QStringLiteral("settled %1 %2").arg(gameId).arg(success ? 1 : 0));
+                    --inFlight;
+                    feed();
+                });
+        report(QStringLiteral("ready"));
+    }
+
+    void feed()
+    {
+        // A few runs queued at once, so the worker always has the next one
+        // waiting when the kill lands.
+        while (inFlight < 3 && (runs < 0 || submitted < runs)) {
+            const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted));
+            ++submitted;
+            if (core.submitGameRecord(run))
+                ++inFlight;
+            else
+                report(QStringLiteral("refused %1")
+                               .arg(run.value(QStringLiteral("id")).toString()));
+            // Now and then the GUI thread writes too, competing for the lock.
+            if (random() % 4 == 0) {
+                const QVariantMap save
+                        = nextRun(QStringLiteral("%1-s%2").arg(prefix).arg(submitted));
+                const bool saved = core.saveGameRecord(
+                        save.value(QStringLiteral("id")).toString(),
+                        save.value(QStringLiteral("modeId")).toString(),
+                        save.value(QStringLiteral("score")).toInt(),
+                        save.value(QStringLiteral("endReason")).toString(),
+                        save.value(QStringLiteral("startedAt")).toString(),
+                        save.value(QStringLiteral("endedAt")).toString(), QVariant(1.5),
+                        QVariant(-2.0), save.value(QStringLiteral("jumpCount")).toInt(),
+                        save.value(QStringLiteral("maxSectionJumpCount")).toInt(),
+                        save.value(QStringLiteral("wallCollisionCount")).toInt(),
+                        save.value(QStringLiteral("blockCollisionCount")).toInt());
+                report(QStringLiteral("saved %1 %2")
+                               .arg(save.value(QStringLiteral("id")).toString())
+                               .arg(saved ? 1 : 0));
+            }
+        }
+        if (inFlight == 0 && runs >= 0 && submitted >= runs) {
+            report(QStringLiteral("done"));
+            QCoreApplication::quit();
+        }
+    }
+
+private:
+    // Mostly small scores, so the total-score and streak achievements stay
+    // locked for a good while and their progress is worth checking; now and
+    // then a big one that unlocks a best-score achievement.
+    QVariantMap nextRun(const QString &id)
+    {
+        QVariantMap run;
+        const unsigned roll = random() % 100;
+        const int score = roll < 60 ? int(random() % 11)
+                : roll < 95         ? int(random() % 60)
+                                    : int(random() % 260);
+        run.insert(QStringLiteral("id"), id);
+        run.insert(QStringLiteral("modeId"), QStringLiteral("endless"));
+        run.insert(QStringLiteral("score"), score);
+        run.insert(QStringLiteral("endReason"), QLatin1String(kReasons[random() % 4]));
+        run.insert(QStringLiteral("startedAt"),
+                   QStringLiteral("2025-01-31T08:05:09Z") + QString(padding, QLatin1Char('x')));
+        run.insert(QStringLiteral("endedAt"), QStringLiteral("2025-01-31T08:06:00Z"));
+        run.insert(QStringLiteral("deathWorldY"), double(random() % 1000) / 7.0);
+        run.insert(QStringLiteral("deathWorldX"), double(random() % 1000) / 3.0);
+        run.insert(QStringLiteral("jumpCount"), int(random() % 200));
+        run.insert(QStringLiteral("maxSectionJumpCount"), int(random() % 32));
+        run.insert(QStringLiteral("wallCollisionCount"), int(random() % 3));
+        run.insert(QStringLiteral("blockCollisionCount"), int(random() % 3));
+        return run;
+    }
+
+    ApplicationCore core;
+    std::mt19937 random;
+    QString prefix;
+    int runs;
+    int padding;
+    int submitted = 0;
+    int inFlight = 0;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s settle|fill <seed> <prefix> [limit runs]\n", argv[0]);
+        return 2;
+    }
+    const QByteArray mode = argv[1];
+    int runs = -1;
+    int padding = 0;
+    if (mode == "fill") {
+        if (argc < 6)
+            return 2;
+        // The limit covers every regular file this process writes: the
+        // database, its journal and the settings file.
+        struct rlimit limit;
+        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(QByteArray(argv[4]).toLongLong());
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+        runs = QByteArray(argv[5]).toInt();
+        padding = 3000;
+    }
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
+
+    Driver driver(QByteArray(argv[2]).toUInt(), QString::fromLocal8Bit(argv[3]), runs, padding);
+    driver.feed();
+    return app.exec();
+}
