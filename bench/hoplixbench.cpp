@@ -1,0 +1,535 @@
+// Prints the costs that matter to a player, each beside an anchor measured
+// in the same run (absolute times on a shared machine drift; ratios travel):
+//
+//   1. settling a run, one at a time and in a burst, against the bare SQLite
+//      write transactions that the disk allows;
+//   2. how settlement grows with the runs already stored;
+//   3. how late a 16 ms GUI timer fires while the worker settles;
+//   4. the synchronous record list with 10,000 runs, and its memory;
+//   5. ApplicationCore start-up.
+//
+// Each benchmark gets its own temporary configuration directory.
+
+#include "achievementdao.h"
+#include "achievementservice.h"
+#include "applicationcore.h"
+#include "databaseconnection.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Row
+{
+    QString benchmark;
+    QString figure;
+    QString anchor;
+    QString ratio;
+};
+
+std::vector<Row> rows;
+
+void addRow(const QString &benchmark, const QString &figure, const QString &anchor,
+            const QString &ratio)
+{
+    rows.push_back({benchmark, figure, anchor, ratio});
+    std::fprintf(stderr, "  %s: %s | %s | %s\n", qPrintable(benchmark), qPrintable(figure),
+                 qPrintable(anchor), qPrintable(ratio));
+}
+
+QString ms(double nanoseconds)
+{
+    return QString::number(nanoseconds / 1e6, 'f', nanoseconds < 1e7 ? 2 : 1)
+            + QStringLiteral(" ms");
+}
+
+QString times(double ratio)
+{
+    return QString::number(ratio, 'f', ratio < 10 ? 2 : 1) + QStringLiteral("x");
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t index
+            = std::min(values.size() - 1, size_t(fraction * double(values.size() - 1) + 0.5));
+    return values[index];
+}
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// A configuration directory of its own; the calling thread's connection is
+// dropped so the next one opens there.
+class Scratch
+{
+public:
+    Scratch()
+        : dir(new QTemporaryDir)
+    {
+        DatabaseConnection::closeConnection();
+        qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
+    }
+    ~Scratch() { DatabaseConnection::closeConnection(); }
+
+    QString path() const { return dir->path(); }
+    static QString databasePath()
+    {
+        return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))
+                + QStringLiteral("/org.hoplix/harbour-Hoplix/db/harbour-hoplix.db");
+    }
+
+    // Creates the schema and the catalogue the way the application does.
+    static void prepare()
+    {
+        {
+            ApplicationCore core;
+        }
+        DatabaseConnection::closeConnection();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+bool execute(sqlite3 *db, const char *text)
+{
+    char *error = nullptr;
+    if (sqlite3_exec(db, text, nullptr, nullptr, &error) != SQLITE_OK) {
+        std::fprintf(stderr, "sqlite: %s: %s\n", text, error ? error : "?");
+        sqlite3_free(error);
+        return false;
+    }
+    return true;
+}
+
+// Stores runs straight through the C API in one transaction.
+void prefill(const QString &path, const char *mode, int count)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    execute(db, "BEGIN IMMEDIATE");
+    sqlite3_stmt *insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO game_records (id, mode_id, score, jump_count, "
+                       "max_section_jump_count, wall_collision_count, block_collision_count, "
+                       "death_world_y, death_world_x, end_reason, started_at, ended_at, "
+                       "created_at, updated_at) VALUES (?1, ?2, ?3, ?4, 3, 0, 1, 12.5, 3.25, "
+                       "'abandoned', '2025-01-31T08:05:09Z', '2025-01-31T08:06:09Z', "
+                       "'2025-01-31T08:06:09Z', '2025-01-31T08:06:09Z')",
+                       -1, &insert, nullptr);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray id = QByteArray("pre-") + QByteArray::number(i);
+        sqlite3_bind_text(insert, 1, id.constData(), id.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, mode, -1, SQLITE_STATIC);
+        sqlite3_bind_int(insert, 3, i % 40);
+        sqlite3_bind_int(insert, 4, i % 90);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    execute(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+// The physical floor: bare write transactions, one row each, on the same
+// disk and with SQLite's default journal and sync settings, as the
+// application runs them. The disk of a shared machine drifts by the minute,
+// so the floor is measured interleaved with what it anchors.
+class Floor
+{
+public:
+    explicit Floor(const QString &dir)
+    {
+        const QString path = dir + QStringLiteral("/floor.db");
+        QFile::remove(path);
+        sqlite3_open(path.toUtf8().constData(), &db);
+        execute(db, "CREATE TABLE t (id INTEGER PRIMARY KEY, v TEXT NOT NULL)");
+        sqlite3_prepare_v2(db, "BEGIN IMMEDIATE", -1, &begin, nullptr);
+        sqlite3_prepare_v2(db, "INSERT INTO t (v) VALUES ('2025-01-31T08:05:09Z')", -1, &insert,
+                           nullptr);
+        sqlite3_prepare_v2(db, "COMMIT", -1, &commit, nullptr);
+    }
+    ~Floor()
+    {
+        sqlite3_finalize(begin);
+        sqlite3_finalize(insert);
+        sqlite3_finalize(commit);
+        sqlite3_close(db);
+    }
+
+    // Nanoseconds for this many transactions.
+    double transactions(int count)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < count; ++i) {
+            sqlite3_step(begin);
+            sqlite3_reset(begin);
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+            if (sqlite3_step(commit) != SQLITE_DONE)
+                std::fprintf(stderr, "floor commit failed: %s\n", sqlite3_errmsg(db));
+            sqlite3_reset(commit);
+        }
+        return double(timer.nsecsElapsed());
+    }
+
+private:
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *begin = nullptr;
+    sqlite3_stmt *insert = nullptr;
+    sqlite3_stmt *commit = nullptr;
+};
+
+int runCounter = 0;
+
+QVariantMap run(const char *mode = "endless")
+{
+    ++runCounter;
+    return {{QStringLiteral("id"), QStringLiteral("bench-%1").arg(runCounter)},
+            {QStringLiteral("modeId"), QLatin1String(mode)},
+            {QStringLiteral("score"), (runCounter * 7) % 45},
+            {QStringLiteral("endReason"), QStringLiteral("abandoned")},
+            {QStringLiteral("startedAt"), QStringLiteral("2025-01-31T08:05:09Z")},
+            {QStringLiteral("endedAt"), QStringLiteral("2025-01-31T08:06:09Z")},
+            {QStringLiteral("deathWorldY"), 120.5},
+            {QStringLiteral("deathWorldX"), 33.0},
+            {QStringLiteral("jumpCount"), 40},
+            {QStringLiteral("maxSectionJumpCount"), runCounter % 20},
+            {QStringLiteral("wallCollisionCount"), 0},
+            {QStringLiteral("blockCollisionCount"), 0}};
+}
+
+// Submits runs and waits until every one has been answered.
+double settleAll(ApplicationCore &core, const QList<QVariantMap> &runs)
+{
+    int remaining = runs.size();
+    int failed = 0;
+    QEventLoop loop;
+    const QMetaObject::Connection connection
+            = QObject::connect(&core, &ApplicationCore::gameSettled,
+                               [&](const QString &, bool success, const QVariantList &, int) {
+                                   failed += success ? 0 : 1;
+                                   if (--remaining == 0)
+                                       loop.quit();
+                               });
+    QElapsedTimer timer;
+    timer.start();
+    for (const QVariantMap &snapshot : runs)
+        core.submitGameRecord(snapshot);
+    if (remaining > 0)
+        loop.exec();
+    const double elapsed = double(timer.nsecsElapsed());
+    QObject::disconnect(connection);
+    if (failed > 0)
+        std::fprintf(stderr, "%d settlements failed\n", failed);
+    return elapsed;
+}
+
+std::vector<double> settleOneByOne(ApplicationCore &core, int count, const char *mode = "endless")
+{
+    std::vector<double> latencies;
+    for (int i = 0; i < count; ++i)
+        latencies.push_back(settleAll(core, {run(mode)}));
+    return latencies;
+}
+
+void settlement()
+{
+    Scratch scratch;
+    Floor floor(scratch.path());
+    ApplicationCore core;
+    settleOneByOne(core, 10); // warm the worker's connection and caches
+    floor.transactions(10);
+
+    // A settlement commits twice (catalogue refresh, then the run): the
+    // floor of one run is two transactions, taken right after it.
+    std::vector<double> latencies;
+    std::vector<double> floors;
+    for (int i = 0; i < 200; ++i) {
+        latencies.push_back(settleAll(core, {run()}));
+        floors.push_back(floor.transactions(2));
+    }
+    const double median = percentile(latencies, 0.5);
+    const double p95 = percentile(latencies, 0.95);
+    const double floorMedian = percentile(floors, 0.5);
+    const double floorP95 = percentile(floors, 0.95);
+    addRow(QStringLiteral("1 settlement, one at a time: median"), ms(median),
+           QStringLiteral("2 bare transactions: ") + ms(floorMedian), times(median / floorMedian));
+    addRow(QStringLiteral("1 settlement, one at a time: p95"), ms(p95),
+           QStringLiteral("2 bare transactions: ") + ms(floorP95), times(p95 / floorP95));
+
+    // The burst between two halves of its floor.
+    QList<QVariantMap> burst;
+    for (int i = 0; i < 1000; ++i)
+        burst << run();
+    double floorTotal = floor.transactions(1000);
+    const double burstTime = settleAll(core, burst);
+    floorTotal += floor.transactions(1000);
+    const double rate = 1000 / (burstTime / 1e9);
+    const double floorRate = 1000 / (floorTotal / 1e9);
+    addRow(QStringLiteral("1 burst of 1,000 queued runs"),
+           QString::number(rate, 'f', 0) + QStringLiteral(" runs/s"),
+           QStringLiteral("2,000 bare transactions: ") + QString::number(floorRate, 'f', 0)
+                   + QStringLiteral(" pairs/s"),
+           times(floorRate / rate) + QStringLiteral(" slower"));
+
+    // The part of every settlement that is not the run: the catalogue
+    // refresh, timed alone on this thread's connection.
+    DatabaseConnection::initialize();
+    std::vector<double> refresh;
+    std::vector<double> single;
+    QElapsedTimer timer;
+    for (int i = 0; i < 60; ++i) {
+        AchievementDao dao;
+        AchievementService service(&dao);
+        timer.start();
+        service.initializePresets();
+        refresh.push_back(double(timer.nsecsElapsed()));
+        single.push_back(floor.transactions(1));
+    }
+    addRow(QStringLiteral("1 catalogue refresh alone (part of each run)"),
+           ms(percentile(refresh, 0.5)),
+           QStringLiteral("1 bare transaction: ") + ms(percentile(single, 0.5)),
+           times(percentile(refresh, 0.5) / percentile(single, 0.5)));
+}
+
+void growth()
+{
+    double base = 0;
+    for (int stored : {100, 10000, 100000}) {
+        Scratch scratch;
+        Scratch::prepare();
+        prefill(Scratch::databasePath(), "endless", stored);
+        ApplicationCore core;
+        settleOneByOne(core, 5);
+        const double median = percentile(settleOneByOne(core, 40), 0.5);
+        if (stored == 100)
+            base = median;
+        addRow(QStringLiteral("2 settlement with %L1 runs stored").arg(stored), ms(median),
+               QStringLiteral("100 runs stored: ") + ms(base), times(median / base));
+    }
+}
+
+// Lateness of each tick of a 16 ms timer on this (the GUI) thread, while
+// work runs: the gap beyond 16 ms between consecutive ticks.
+std::vector<double> timerLateness(const std::function<void()> &start,
+                                  const std::function<bool()> &finished)
+{
+    std::vector<double> lateness;
+    QElapsedTimer clock;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(16);
+    qint64 previous = -1;
+    QEventLoop loop;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (previous >= 0)
+            lateness.push_back(std::max(0.0, double(now - previous) - 16e6));
+        previous = now;
+        if (finished())
+            loop.quit();
+    });
+    clock.start();
+    timer.start();
+    start();
+    loop.exec();
+    return lateness;
+}
+
+void responsiveness()
+{
+    Scratch scratch;
+    ApplicationCore core;
+    settleOneByOne(core, 5);
+    QElapsedTimer idleClock;
+    const std::vector<double> idle
+            = timerLateness([&] { idleClock.start(); }, [&] { return idleClock.elapsed() > 3000; });
+    int remaining = 500;
+    QObject::connect(&core, &ApplicationCore::gameSettled,
+                     [&](const QString &, bool, const QVariantList &, int) { --remaining; });
+    const std::vector<double> busy = timerLateness(
+            [&] {
+                for (int i = 0; i < 500; ++i)
+                    core.submitGameRecord(run());
+            },
+            [&] { return remaining <= 0; });
+    addRow(QStringLiteral("3 16 ms GUI timer during 500 settlements: p99 late"),
+           ms(percentile(busy, 0.99)), QStringLiteral("idle: ") + ms(percentile(idle, 0.99)),
+           times(percentile(busy, 0.99) / std::max(1.0, percentile(idle, 0.99))));
+    addRow(QStringLiteral("3 16 ms GUI timer during 500 settlements: worst"),
+           ms(percentile(busy, 1.0)), QStringLiteral("idle: ") + ms(percentile(idle, 1.0)),
+           times(percentile(busy, 1.0) / std::max(1.0, percentile(idle, 1.0))));
+}
+
+void recordList()
+{
+    Scratch scratch;
+    Scratch::prepare();
+    prefill(Scratch::databasePath(), "endless", 10000);
+
+    // The anchor: the same rows read with every column through the C API.
+    std::vector<double> bare;
+    {
+        sqlite3 *db = nullptr;
+        sqlite3_open(Scratch::databasePath().toUtf8().constData(), &db);
+        sqlite3_stmt *select = nullptr;
+        sqlite3_prepare_v2(db, "SELECT * FROM game_records ORDER BY rowid DESC", -1, &select,
+                           nullptr);
+        QElapsedTimer timer;
+        for (int i = 0; i < 20; ++i) {
+            timer.start();
+            qint64 sink = 0;
+            while (sqlite3_step(select) == SQLITE_ROW) {
+                for (int c = 0; c < sqlite3_column_count(select); ++c)
+                    sink += sqlite3_column_bytes(select, c);
+            }
+            sqlite3_reset(select);
+            bare.push_back(double(timer.nsecsElapsed()) + double(sink % 2) * 0);
+        }
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+    }
+
+    ApplicationCore core;
+    const long before = residentKiB();
+    std::vector<double> calls;
+    QElapsedTimer timer;
+    int size = 0;
+    long afterFirst = 0;
+    for (int i = 0; i < 200; ++i) {
+        timer.start();
+        size = core.gameRecords().size();
+        calls.push_back(double(timer.nsecsElapsed()));
+        if (i == 0)
+            afterFirst = residentKiB();
+    }
+    const long after = residentKiB();
+    if (size != 10000)
+        std::fprintf(stderr, "gameRecords() gave %d runs\n", size);
+    addRow(QStringLiteral("4 gameRecords() with 10,000 runs, per call"), ms(percentile(calls, 0.5)),
+           QStringLiteral("bare SELECT of all columns: ") + ms(percentile(bare, 0.5)),
+           times(percentile(calls, 0.5) / percentile(bare, 0.5)));
+    // Steady after the first call means the lists are freed again; the
+    // first call's growth is the allocator keeping its high-water mark.
+    addRow(QStringLiteral("4 resident memory after 200 calls"),
+           QString::number(after / 1024.0, 'f', 1) + QStringLiteral(" MiB"),
+           QStringLiteral("after 1 call: %1 MiB (before: %2 MiB)")
+                   .arg(afterFirst / 1024.0, 0, 'f', 1)
+                   .arg(before / 1024.0, 0, 'f', 1),
+           times(double(after) / double(afterFirst)));
+}
+
+double constructionTime()
+{
+    QElapsedTimer timer;
+    timer.start();
+    ApplicationCore core;
+    const double elapsed = double(timer.nsecsElapsed());
+    return elapsed;
+}
+
+void startup()
+{
+    std::vector<double> fresh;
+    for (int i = 0; i < 7; ++i) {
+        Scratch scratch;
+        fresh.push_back(constructionTime());
+    }
+    Scratch scratch;
+    Scratch::prepare();
+    prefill(Scratch::databasePath(), "endless", 10000);
+    std::vector<double> filled;
+    for (int i = 0; i < 7; ++i) {
+        filled.push_back(constructionTime());
+        DatabaseConnection::closeConnection();
+    }
+    const double freshMedian = percentile(fresh, 0.5);
+    addRow(QStringLiteral("5 ApplicationCore construction, 10,000 runs"),
+           ms(percentile(filled, 0.5)), QStringLiteral("fresh database: ") + ms(freshMedian),
+           times(percentile(filled, 0.5) / freshMedian));
+}
+
+void printTable()
+{
+    auto width = [](const std::function<QString(const Row &)> &field, const QString &title) {
+        int w = title.size();
+        for (const Row &row : rows)
+            w = std::max(w, field(row).size());
+        return w;
+    };
+    const int w1 = width([](const Row &r) { return r.benchmark; }, QStringLiteral("benchmark"));
+    const int w2 = width([](const Row &r) { return r.figure; }, QStringLiteral("figure"));
+    const int w3 = width([](const Row &r) { return r.anchor; }, QStringLiteral("anchor"));
+    const int w4 = width([](const Row &r) { return r.ratio; }, QStringLiteral("ratio"));
+    auto line = [&](const QString &a, const QString &b, const QString &c, const QString &d) {
+        std::printf("| %s | %s | %s | %s |\n", qPrintable(a.leftJustified(w1)),
+                    qPrintable(b.rightJustified(w2)), qPrintable(c.leftJustified(w3)),
+                    qPrintable(d.rightJustified(w4)));
+    };
+    line(QStringLiteral("benchmark"), QStringLiteral("figure"), QStringLiteral("anchor"),
+         QStringLiteral("ratio"));
+    line(QString(w1, QLatin1Char('-')), QString(w2, QLatin1Char('-')),
+         QString(w3, QLatin1Char('-')), QString(w4, QLatin1Char('-')));
+    for (const Row &row : rows)
+        line(row.benchmark, row.figure, row.anchor, row.ratio);
+}
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
+    qInstallMessageHandler(quiet);
+
+    const QStringList only = app.arguments().mid(1);
+    auto wanted = [&](const char *name) {
+        return only.isEmpty() || only.contains(QLatin1String(name));
+    };
+    if (wanted("settlement"))
+        settlement();
+    if (wanted("growth"))
+        growth();
+    if (wanted("gui"))
+        responsiveness();
+    if (wanted("list"))
+        recordList();
+    if (wanted("startup"))
+        startup();
+    printTable();
+    return 0;
+}
