@@ -111,11 +111,14 @@ void tst_ApplicationCore::saveGameRecordKeepsGivenId()
                      .toInt(),
              1);
 
-    // Stored already: true when identical, false when it differs, nothing written.
+    // Stored already: true when identical (the death position is not compared),
+    // false when it differs, and nothing written either way.
     QVERIFY(core.saveGameRecord(QStringLiteral("{given}"), QStringLiteral("m"), 60,
-                                QStringLiteral("wall"), QStringLiteral("s"), QStringLiteral("e")));
-    QVERIFY(!core.saveGameRecord(QStringLiteral("{given}"), QStringLiteral("m"), 61,
-                                 QStringLiteral("wall"), QStringLiteral("s"), QStringLiteral("e")));
+                                QStringLiteral("wall"), QStringLiteral("s"), QStringLiteral("e"),
+                                QVariant(), QVariant(), 9, 3, 1, 2));
+    QVERIFY(!core.saveGameRecord(QStringLiteral("{given}"), QStringLiteral("m"), 60,
+                                 QStringLiteral("wall"), QStringLiteral("s"), QStringLiteral("e"),
+                                 4.5, -2.0, 9, 3, 1, 3));
     QCOMPARE(count(QStringLiteral("1")), 1);
 }
 
