@@ -135,11 +135,14 @@ Rectangle {
             revision: root.revision
         }
         SettingsPage {
+            id: settingsPage
             anchors.fill: parent
             visible: root.currentPage === 4
             core: core
         }
     }
 
-    Component.onCompleted: console.log("[harbour-hoplix] front end loaded")
+    // Tells whoever reads the log (and the start-up test) that the front end
+    // is up, and which translation it got.
+    Component.onCompleted: console.log("[harbour-hoplix] front end loaded:", settingsPage.interfaceLanguage)
 }

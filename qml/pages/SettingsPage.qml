@@ -8,12 +8,22 @@ Page {
 
     property var core
     property int language: 2
+    // Says which translation is in use; each translation names its own language.
+    readonly property string interfaceLanguage: qsTr("Language of this interface: English")
 
     onCoreChanged: if (core) language = core.appSetting("APP_SETTING", "LANGUAGE", 2)
 
     SectionHeader {
         width: parent.width
         text: qsTr("Language")
+    }
+
+    Text {
+        width: parent.width
+        wrapMode: Text.Wrap
+        text: page.interfaceLanguage
+        font.pixelSize: Theme.fontNormal
+        color: Theme.text
     }
 
     Text {
