@@ -35,9 +35,10 @@ Page {
     }
 
     Repeater {
-        // Languages are named in their own language, except the first.
-        model: [qsTr("System language"), "中文 (简体)", "English", "Deutsch", "Français",
-                "Español", "日本語", "Русский"]
+        // Languages are named in their own language, except the first; the CJK
+        // names carry an English one for systems without those fonts.
+        model: [qsTr("System language"), "中文 (简体) · Chinese", "English", "Deutsch", "Français",
+                "Español", "日本語 · Japanese", "Русский"]
 
         Rectangle {
             width: page.width - 2 * Theme.margin
