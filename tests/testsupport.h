@@ -4,10 +4,10 @@
 #include "databaseconnection.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
@@ -28,7 +28,10 @@ public:
     ~TestStorage() { DatabaseConnection::closeConnection(); }
 
     QString path() const { return dir->path(); }
-    QString databasePath() const { return configLocation() + QStringLiteral("/db/harbour-hoplix.db"); }
+    QString databasePath() const
+    {
+        return configLocation() + QStringLiteral("/db/harbour-hoplix.db");
+    }
     static QString configLocation();
 
 private:

@@ -1,11 +1,383 @@
 #include "achievementdao.h"
-// STUB: replaced by the catalogue work.
-AchievementDao::AchievementDao(QObject *parent) : QObject(parent) {}
-bool AchievementDao::loadAll(QList<Achievement> &out) { out.clear(); return false; }
-bool AchievementDao::writePreset(const Achievement &) { return false; }
-bool AchievementDao::upsertPreset(const Achievement &) { return false; }
-bool AchievementDao::applyProgress(const QString &, int) { return false; }
-bool AchievementDao::updateProgress(const QString &, int) { return false; }
-bool AchievementDao::acknowledgeNotifications(const QVariantList &) { return false; }
-bool AchievementDao::importPresets(const QList<Achievement> &, const QVariantMap &) { return false; }
-bool AchievementDao::runStatistics(const QString &, int, qint64 &, qint64 &, QVariantList &) { return false; }
+
+#include "databaseconnection.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+
+namespace {
+
+const char kLoadAll[] = "SELECT * FROM achievements ORDER BY sort_order, code";
+
+const char kProgressState[]
+        = "SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements WHERE "
+          "code=:code";
+const char kUnlockSkinById[] = "UPDATE skins SET is_unlocked=1,updated_at=:now WHERE id=:id";
+const char kWriteProgress[] = "UPDATE achievements SET "
+                              "progress_value=:progress,is_unlocked=:unlocked,unlocked_at=:time,"
+                              "notification_pending=:unlocked,updated_at=:now WHERE code=:code";
+
+const char kSkinById[] = "SELECT id FROM skins WHERE id=:id";
+const char kPresetState[] = "SELECT is_unlocked,reward_skin_id FROM achievements WHERE code=:code";
+const char kUpdatePreset[]
+        = "UPDATE achievements SET condition_type=:condition, target_value=:target, "
+          "window_seconds=:window, parameters=:parameters, show_condition=:show, "
+          "reward_skin_id=:skin, is_enabled=:enabled, sort_order=:sort, updated_at=:now WHERE "
+          "code=:code";
+const char kInsertPreset[]
+        = "INSERT INTO achievements (id,created_at,updated_at,code,condition_type,target_value,"
+          "window_seconds,parameters,show_condition,reward_skin_id,is_enabled,sort_order) VALUES "
+          "(:id,:now,:now,:code,:condition,:target,:window,:parameters,:show,:skin,:enabled,:sort)";
+
+const char kAcknowledge[]
+        = "UPDATE achievements SET notification_pending=0,updated_at=:now WHERE code=:code AND "
+          "is_unlocked=1";
+
+const char kSkinBySkinId[] = "SELECT id FROM skins WHERE skin_id=:skin";
+const char kUpdateSkinPath[] = "UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id";
+const char kInsertSkin[]
+        = "INSERT INTO skins (id,skin_id,skin_name,skin_path,is_unlocked,is_selected,created_at,"
+          "updated_at) VALUES (:id,:skin,:name,:path,:unlocked,0,:now,:now)";
+const char kSelectDefaultSkin[]
+        = "UPDATE skins SET is_selected=1,updated_at=:now WHERE skin_id='default' AND NOT EXISTS "
+          "(SELECT 1 FROM skins WHERE is_selected=1)";
+
+const char kTotals[]
+        = "SELECT COALESCE(SUM(score),0), "
+          "COALESCE(SUM(wall_collision_count+block_collision_count),0) FROM game_records WHERE "
+          "mode_id=:mode";
+const char kRecentRuns[]
+        = "SELECT score,end_reason FROM game_records WHERE mode_id=:mode ORDER BY rowid DESC LIMIT "
+          ":limit";
+
+const char kDefaultSkinId[] = "default";
+const char kDefaultSkinPath[] = "qrc:/assets/skins/default.png";
+
+QString isoNow()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+// NULL reads as empty text.
+QString text(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+// Runs a wrapped operation in its own write transaction: all or nothing.
+template<typename Operation>
+bool inWriteTransaction(Operation operation)
+{
+    QSqlDatabase db = DatabaseConnection::database();
+    if (!DatabaseConnection::beginWriteTransaction(db))
+        return false;
+    if (operation() && db.commit())
+        return true;
+    db.rollback();
+    return false;
+}
+
+} // namespace
+
+AchievementDao::AchievementDao(QObject *parent)
+    : QObject(parent)
+{ }
+
+bool AchievementDao::loadAll(QList<Achievement> &out)
+{
+    out.clear();
+    QSqlQuery query(DatabaseConnection::database());
+    query.setForwardOnly(true);
+    if (!query.exec(QLatin1String(kLoadAll))) {
+        qWarning() << "[AchievementDao] load failed:" << query.lastError().text();
+        return false;
+    }
+
+    const QSqlRecord row = query.record();
+    auto column = [&](const char *name) { return row.indexOf(QLatin1String(name)); };
+    const int id = column("id"), createdAt = column("created_at"), updatedAt = column("updated_at"),
+              code = column("code"), conditionType = column("condition_type"),
+              targetValue = column("target_value"), windowSeconds = column("window_seconds"),
+              parameters = column("parameters"), showCondition = column("show_condition"),
+              notificationPending = column("notification_pending"),
+              rewardSkinId = column("reward_skin_id"), progressValue = column("progress_value"),
+              enabled = column("is_enabled"), unlocked = column("is_unlocked"),
+              unlockedAt = column("unlocked_at"), sortOrder = column("sort_order");
+
+    while (query.next()) {
+        Achievement a;
+        a.id = text(query.value(id));
+        a.createdAt = text(query.value(createdAt));
+        a.updatedAt = text(query.value(updatedAt));
+        a.code = text(query.value(code));
+        a.conditionType = query.value(conditionType).toInt();
+        a.targetValue = query.value(targetValue).toInt();
+        a.windowSeconds = query.value(windowSeconds).toInt();
+        a.showCondition = query.value(showCondition).toBool();
+        a.notificationPending = query.value(notificationPending).toBool();
+        a.rewardSkinId = text(query.value(rewardSkinId));
+        a.progressValue = query.value(progressValue).toInt();
+        a.enabled = query.value(enabled).toBool();
+        a.unlocked = query.value(unlocked).toBool();
+        a.unlockedAt = text(query.value(unlockedAt));
+        a.sortOrder = query.value(sortOrder).toInt();
+
+        const QJsonDocument json = QJsonDocument::fromJson(query.value(parameters).toByteArray());
+        if (!json.isObject()) {
+            qWarning() << "[AchievementDao] invalid parameters:" << a.code;
+            out.clear();
+            return false;
+        }
+        a.parameters = json.object().toVariantMap();
+        out.append(a);
+    }
+    return true;
+}
+
+bool AchievementDao::applyProgress(const QString &code, int progress)
+{
+    if (progress < 0)
+        return false;
+    QSqlDatabase db = DatabaseConnection::database();
+
+    QSqlQuery state(db);
+    state.prepare(QLatin1String(kProgressState));
+    state.bindValue(QStringLiteral(":code"), code);
+    if (!state.exec() || !state.next())
+        return false;
+    const int target = state.value(0).toInt();
+    const QString rewardSkinId = text(state.value(1));
+    const bool enabled = state.value(2).toBool();
+    const bool unlocked = state.value(3).toBool();
+    state.finish();
+    if (!enabled)
+        return false;
+    // An unlocked achievement is final.
+    if (unlocked)
+        return true;
+
+    const bool reached = progress >= target;
+    const QString now = isoNow();
+
+    bool skinOk = true;
+    if (reached && !rewardSkinId.isEmpty()) {
+        QSqlQuery skin(db);
+        skin.prepare(QLatin1String(kUnlockSkinById));
+        skin.bindValue(QStringLiteral(":now"), now);
+        skin.bindValue(QStringLiteral(":id"), rewardSkinId);
+        skinOk = skin.exec() && skin.numRowsAffected() == 1;
+    }
+    if (!skinOk)
+        return false;
+
+    QSqlQuery update(db);
+    update.prepare(QLatin1String(kWriteProgress));
+    update.bindValue(QStringLiteral(":progress"), qMin(progress, target));
+    update.bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
+    update.bindValue(QStringLiteral(":time"), reached ? QVariant(now) : QVariant(QVariant::String));
+    update.bindValue(QStringLiteral(":now"), now);
+    update.bindValue(QStringLiteral(":code"), code);
+    return update.exec() && update.numRowsAffected() == 1;
+}
+
+bool AchievementDao::updateProgress(const QString &code, int progress)
+{
+    return inWriteTransaction([&] { return applyProgress(code, progress); });
+}
+
+bool AchievementDao::writePreset(const Achievement &a)
+{
+    QSqlDatabase db = DatabaseConnection::database();
+
+    bool skinOk = true;
+    if (!a.rewardSkinId.isEmpty()) {
+        QSqlQuery skin(db);
+        skin.prepare(QLatin1String(kSkinById));
+        skin.bindValue(QStringLiteral(":id"), a.rewardSkinId);
+        skinOk = skin.exec() && skin.next();
+    }
+
+    bool ok = skinOk;
+    bool exists = false;
+    if (skinOk) {
+        QSqlQuery state(db);
+        state.prepare(QLatin1String(kPresetState));
+        state.bindValue(QStringLiteral(":code"), a.code);
+        ok = state.exec();
+        exists = ok && state.next();
+        // The reward of an unlocked achievement has been handed out; it cannot change.
+        if (exists && state.value(0).toBool())
+            ok = text(state.value(1)) == a.rewardSkinId;
+    }
+    if (!ok)
+        return false;
+
+    const QString now = isoNow();
+    QSqlQuery write(db);
+    if (exists) {
+        write.prepare(QLatin1String(kUpdatePreset));
+    } else {
+        write.prepare(QLatin1String(kInsertPreset));
+        write.bindValue(QStringLiteral(":id"), QUuid::createUuid().toString());
+    }
+    write.bindValue(QStringLiteral(":code"), a.code);
+    write.bindValue(QStringLiteral(":condition"), a.conditionType);
+    write.bindValue(QStringLiteral(":target"), a.targetValue);
+    write.bindValue(QStringLiteral(":window"), a.windowSeconds);
+    write.bindValue(QStringLiteral(":parameters"), Achievement::parametersToJson(a.parameters));
+    write.bindValue(QStringLiteral(":show"), a.showCondition ? 1 : 0);
+    write.bindValue(QStringLiteral(":skin"),
+                    a.rewardSkinId.isEmpty() ? QVariant(QVariant::String)
+                                             : QVariant(a.rewardSkinId));
+    write.bindValue(QStringLiteral(":enabled"), a.enabled ? 1 : 0);
+    write.bindValue(QStringLiteral(":sort"), a.sortOrder);
+    write.bindValue(QStringLiteral(":now"), now);
+    return write.exec();
+}
+
+bool AchievementDao::upsertPreset(const Achievement &achievement)
+{
+    return inWriteTransaction([&] { return writePreset(achievement); });
+}
+
+bool AchievementDao::acknowledgeNotifications(const QVariantList &codes)
+{
+    if (codes.isEmpty())
+        return false;
+    return inWriteTransaction([&] {
+        const QString now = isoNow();
+        QSqlQuery query(DatabaseConnection::database());
+        query.prepare(QLatin1String(kAcknowledge));
+        for (const QVariant &entry : codes) {
+            const QString code = entry.toString();
+            if (code.isEmpty())
+                return false;
+            query.bindValue(QStringLiteral(":now"), now);
+            query.bindValue(QStringLiteral(":code"), code);
+            if (!query.exec() || query.numRowsAffected() != 1)
+                return false;
+        }
+        return true;
+    });
+}
+
+bool AchievementDao::importPresets(const QList<Achievement> &presets,
+                                   const QVariantMap &rewardSkins)
+{
+    QSqlDatabase db = DatabaseConnection::database();
+    if (!DatabaseConnection::beginWriteTransaction(db))
+        return false;
+
+    const QString now = isoNow();
+    QVariantMap skins = rewardSkins;
+    skins.insert(QLatin1String(kDefaultSkinId), QLatin1String(kDefaultSkinPath));
+
+    // The error text of the most recent statement, for the warning on failure.
+    QString lastError;
+    auto run = [&](QSqlQuery &query) {
+        const bool ok = query.exec();
+        lastError = query.lastError().text();
+        return ok;
+    };
+
+    auto import = [&]() -> bool {
+        QSqlQuery find(db);
+        find.prepare(QLatin1String(kSkinBySkinId));
+
+        // QVariantMap iterates in ascending key order.
+        for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
+            find.bindValue(QStringLiteral(":skin"), it.key());
+            if (!run(find))
+                return false;
+            QSqlQuery write(db);
+            QString targetId;
+            if (find.next()) {
+                targetId = find.value(0).toString();
+                write.prepare(QLatin1String(kUpdateSkinPath));
+            } else {
+                targetId = QStringLiteral("skin_") + it.key();
+                write.prepare(QLatin1String(kInsertSkin));
+                write.bindValue(QStringLiteral(":skin"), it.key());
+                write.bindValue(QStringLiteral(":name"), it.key());
+                write.bindValue(QStringLiteral(":unlocked"),
+                                it.key() == QLatin1String(kDefaultSkinId) ? 1 : 0);
+            }
+            find.finish();
+            write.bindValue(QStringLiteral(":id"), targetId);
+            write.bindValue(QStringLiteral(":path"), it.value().toString());
+            write.bindValue(QStringLiteral(":now"), now);
+            if (!run(write))
+                return false;
+        }
+
+        for (const Achievement &preset : presets) {
+            find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
+            if (!run(find) || !find.next())
+                return false;
+            Achievement resolved = preset;
+            resolved.rewardSkinId = find.value(0).toString();
+            find.finish();
+            if (!writePreset(resolved)) {
+                // A refusal is not a statement error: nothing to report.
+                lastError.clear();
+                return false;
+            }
+        }
+
+        QSqlQuery select(db);
+        select.prepare(QLatin1String(kSelectDefaultSkin));
+        select.bindValue(QStringLiteral(":now"), now);
+        if (!run(select))
+            return false;
+
+        if (!db.commit()) {
+            lastError = db.lastError().text();
+            return false;
+        }
+        return true;
+    };
+
+    if (import())
+        return true;
+    qWarning() << "[AchievementDao] preset import failed:" << lastError;
+    db.rollback();
+    return false;
+}
+
+bool AchievementDao::runStatistics(const QString &modeId, int recentRunLimit, qint64 &totalScore,
+                                   qint64 &totalCollisions, QVariantList &recentRuns)
+{
+    totalScore = 0;
+    totalCollisions = 0;
+    recentRuns.clear();
+    QSqlDatabase db = DatabaseConnection::database();
+
+    QSqlQuery totals(db);
+    totals.prepare(QLatin1String(kTotals));
+    totals.bindValue(QStringLiteral(":mode"), modeId);
+    if (!totals.exec() || !totals.next())
+        return false;
+    totalScore = totals.value(0).toLongLong();
+    totalCollisions = totals.value(1).toLongLong();
+
+    QSqlQuery recent(db);
+    recent.setForwardOnly(true);
+    recent.prepare(QLatin1String(kRecentRuns));
+    recent.bindValue(QStringLiteral(":mode"), modeId);
+    recent.bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
+    if (!recent.exec())
+        return false;
+    while (recent.next()) {
+        QVariantMap run;
+        run.insert(QStringLiteral("score"), recent.value(0));
+        run.insert(QStringLiteral("endReason"), recent.value(1));
+        recentRuns.append(run);
+    }
+    return true;
+}

@@ -1,4 +1,154 @@
 #include "achievementservice.h"
-// STUB: replaced by the evaluation work.
-bool AchievementService::recordGame(GameRecord *, GameRecordService *) { return false; }
-QVariantMap AchievementService::achievements() { QVariantMap m; m.insert(QStringLiteral("ok"), false); m.insert(QStringLiteral("items"), QVariantList()); return m; }
+
+#include "achievementdao.h"
+#include "databaseconnection.h"
+#include "gamerecord.h"
+#include "gamerecordservice.h"
+#include "settlementcontext.h"
+
+#include <QDebug>
+#include <QSqlQuery>
+
+namespace {
+
+const char kFindRun[] = "SELECT * FROM game_records WHERE id=:id";
+
+// Whether the stored row describes the same run; the death position and the
+// row's own timestamps are not part of the comparison.
+bool sameRun(const QSqlQuery &row, const GameRecord *record)
+{
+    auto value = [&](const char *column) { return row.value(QLatin1String(column)); };
+    return value("mode_id").toString() == record->modeId()
+            && value("score").toInt() == record->score()
+            && value("end_reason").toString() == record->endReason()
+            && value("jump_count").toInt() == record->jumpCount()
+            && value("max_section_jump_count").toInt() == record->maxSectionJumpCount()
+            && value("wall_collision_count").toInt() == record->wallCollisionCount()
+            && value("block_collision_count").toInt() == record->blockCollisionCount()
+            && value("started_at").toString() == record->startedAt()
+            && value("ended_at").toString() == record->endedAt();
+}
+
+bool isValidRun(const GameRecord *record)
+{
+    return !record->componentId().isEmpty() && record->score() >= 0 && record->jumpCount() >= 0
+            && record->maxSectionJumpCount() >= 0 && record->wallCollisionCount() >= 0
+            && record->blockCollisionCount() >= 0
+            && SettlementContext::isEndReason(record->endReason());
+}
+
+int lowScoreStreak(const QVariantList &recentRuns, int maxScore)
+{
+    int streak = 0;
+    for (const QVariant &entry : recentRuns) {
+        const QVariantMap run = entry.toMap();
+        const int score = run.value(QStringLiteral("score")).toInt();
+        if (!SettlementContext::isDeathReason(run.value(QStringLiteral("endReason")).toString())
+            || score < 0 || score > maxScore)
+            break;
+        ++streak;
+    }
+    return streak;
+}
+
+} // namespace
+
+bool AchievementService::recordGame(GameRecord *record, GameRecordService *recordService)
+{
+    if (!initialized || !dao || !record || !recordService)
+        return false;
+    if (!isValidRun(record))
+        return false;
+
+    QSqlDatabase db = DatabaseConnection::database();
+    if (!DatabaseConnection::beginWriteTransaction(db))
+        return false;
+
+    {
+        QSqlQuery existing(db);
+        existing.prepare(QLatin1String(kFindRun));
+        existing.bindValue(QStringLiteral(":id"), record->componentId());
+        if (!existing.exec()) {
+            existing.finish();
+            db.rollback();
+            return false;
+        }
+        if (existing.next()) {
+            // Settled before: identical is a success that writes nothing.
+            const bool same = sameRun(existing, record);
+            existing.finish();
+            db.rollback();
+            return same;
+        }
+    }
+
+    auto rollBack = [&db] {
+        db.rollback();
+        qWarning() << "[AchievementService] game settlement rolled back";
+        return false;
+    };
+
+    QList<Achievement> list;
+    const bool loaded = dao->loadAll(list);
+
+    // Enough recent runs to see a whole streak of every streak achievement that can still move.
+    int streakLimit = 1;
+    for (const Achievement &a : list) {
+        if (a.enabled && !a.unlocked && a.conditionType == Achievement::LowScoreStreak)
+            streakLimit = qMax(streakLimit, a.targetValue);
+    }
+
+    SettlementContext context;
+    QVariantList recentRuns;
+    const bool haveStatistics = loaded
+            && dao->runStatistics(record->modeId(), streakLimit, context.totalScore,
+                                  context.totalCollisions, recentRuns);
+    context.score = record->score();
+    context.maxSectionJumpCount = record->maxSectionJumpCount();
+    context.wallCollisionCount = record->wallCollisionCount();
+    context.blockCollisionCount = record->blockCollisionCount();
+    context.endReason = record->endReason();
+    if (!recentRuns.isEmpty()) {
+        const QVariantMap previous = recentRuns.first().toMap();
+        context.previousScore = previous.value(QStringLiteral("score")).toInt();
+        context.previousDied = SettlementContext::isDeathReason(
+                previous.value(QStringLiteral("endReason")).toString());
+    }
+
+    if (!loaded || !haveStatistics || !recordService->saveGameRecord(record))
+        return rollBack();
+
+    for (const Achievement &a : list) {
+        context.streak = 0;
+        if (a.conditionType == Achievement::LowScoreStreak) {
+            const auto maxScore = a.parameters.constFind(QStringLiteral("max_score"));
+            context.streak = lowScoreStreak(
+                    recentRuns, maxScore == a.parameters.constEnd() ? -1 : maxScore->toInt());
+        }
+        const int progress = a.evaluateProgress(context);
+        if (progress >= 0 && progress != a.progressValue && !dao->applyProgress(a.code, progress))
+            return rollBack();
+    }
+
+    if (!db.commit())
+        return rollBack();
+    return true;
+}
+
+QVariantMap AchievementService::achievements()
+{
+    bool ok = initialized;
+    QVariantList items;
+    if (initialized) {
+        QList<Achievement> list;
+        ok = dao && dao->loadAll(list);
+        for (const Achievement &a : list) {
+            if (a.enabled)
+                items.append(a.toVariantMap());
+        }
+    }
+    QVariantMap result;
+    result.insert(QStringLiteral("ok"), ok);
+    result.insert(QStringLiteral("items"), items);
+    return result;
+}

@@ -2,5 +2,4 @@
 
 BaseService::BaseService(QObject *parent)
     : QObject(parent)
-{
-}
+{ }

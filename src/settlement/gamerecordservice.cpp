@@ -6,8 +6,7 @@
 GameRecordService::GameRecordService(GameRecordDao *dao, QObject *parent)
     : QObject(parent)
     , dao(dao)
-{
-}
+{ }
 
 bool GameRecordService::saveGameRecord(GameRecord *record)
 {

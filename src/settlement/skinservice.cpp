@@ -6,8 +6,7 @@
 SkinService::SkinService(SkinDao *dao, QObject *parent)
     : QObject(parent)
     , dao(dao)
-{
-}
+{ }
 
 QVariantList SkinService::skins()
 {

@@ -2,5 +2,4 @@
 
 BaseDao::BaseDao(QObject *parent)
     : QObject(parent)
-{
-}
+{ }

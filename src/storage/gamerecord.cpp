@@ -19,8 +19,7 @@ bool sameValue(const QVariant &a, const QVariant &b)
 
 GameRecord::GameRecord(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void GameRecord::setComponentId(const QString &value)
 {

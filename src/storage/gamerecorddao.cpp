@@ -12,31 +12,31 @@
 
 namespace {
 
-const char kInsert[] =
-        "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
-        "wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason, "
-        "started_at, ended_at, created_at, updated_at) VALUES (:id, :mode_id, :score, "
-        ":jump_count, :max_section_jump_count, :wall_collision_count, :block_collision_count, "
-        ":death_world_y, :death_world_x, :end_reason, :started_at, :ended_at, :created_at, "
-        ":updated_at)";
-const char kUpdate[] =
-        "UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count, "
-        "max_section_jump_count=:max_section_jump_count, "
-        "wall_collision_count=:wall_collision_count, "
-        "block_collision_count=:block_collision_count, death_world_y=:death_world_y, "
-        "death_world_x=:death_world_x, end_reason=:end_reason, started_at=:started_at, "
-        "ended_at=:ended_at, updated_at=:updated_at WHERE id=:id";
+const char kInsert[]
+        = "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
+          "wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason, "
+          "started_at, ended_at, created_at, updated_at) VALUES (:id, :mode_id, :score, "
+          ":jump_count, :max_section_jump_count, :wall_collision_count, :block_collision_count, "
+          ":death_world_y, :death_world_x, :end_reason, :started_at, :ended_at, :created_at, "
+          ":updated_at)";
+const char kUpdate[]
+        = "UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count, "
+          "max_section_jump_count=:max_section_jump_count, "
+          "wall_collision_count=:wall_collision_count, "
+          "block_collision_count=:block_collision_count, death_world_y=:death_world_y, "
+          "death_world_x=:death_world_x, end_reason=:end_reason, started_at=:started_at, "
+          "ended_at=:ended_at, updated_at=:updated_at WHERE id=:id";
 const char kDelete[] = "DELETE FROM game_records WHERE id=:id";
-const char kHighestScoreOfMode[] =
-        "SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id";
+const char kHighestScoreOfMode[]
+        = "SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id";
 const char kHighestScoreOfAll[] = "SELECT COALESCE(MAX(score), 0) FROM game_records";
 const char kFindById[] = "SELECT * FROM game_records WHERE id=:id";
-const char kFindAllOfMode[] =
-        "SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC";
+const char kFindAllOfMode[]
+        = "SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC";
 const char kFindAll[] = "SELECT * FROM game_records ORDER BY created_at DESC";
-const char kLatestDeathPosition[] =
-        "SELECT death_world_y, death_world_x FROM game_records WHERE mode_id=:mode_id ORDER BY "
-        "rowid DESC LIMIT 1";
+const char kLatestDeathPosition[]
+        = "SELECT death_world_y, death_world_x FROM game_records WHERE mode_id=:mode_id ORDER BY "
+          "rowid DESC LIMIT 1";
 
 QString isoNow()
 {
@@ -64,8 +64,7 @@ void bindValues(QSqlQuery &query, const GameRecord *record)
 
 GameRecordDao::GameRecordDao(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 bool GameRecordDao::insert(GameRecord *record)
 {
@@ -157,8 +156,7 @@ QVariant GameRecordDao::latestDeathPosition(const QString &modeId)
     query.prepare(QLatin1String(kLatestDeathPosition));
     query.bindValue(QStringLiteral(":mode_id"), modeId);
     if (!query.exec()) {
-        qWarning() << "[GameRecordDao] latest death position failed:"
-                   << query.lastError().text();
+        qWarning() << "[GameRecordDao] latest death position failed:" << query.lastError().text();
         return QVariant();
     }
     if (!query.next() || query.isNull(0) || query.isNull(1))
@@ -172,7 +170,8 @@ QVariant GameRecordDao::latestDeathPosition(const QString &modeId)
 GameRecord *GameRecordDao::recordFromQuery(const QSqlQuery &query)
 {
     const QSqlRecord row = query.record();
-    auto value = [&](const char *column) { return query.value(row.indexOf(QLatin1String(column))); };
+    auto value
+            = [&](const char *column) { return query.value(row.indexOf(QLatin1String(column))); };
 
     auto *record = new GameRecord(this);
     record->setComponentId(value("id").toString());

@@ -18,8 +18,7 @@ bool sameValue(bool a, bool b)
 
 Skin::Skin(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void Skin::setComponentId(const QString &value)
 {

@@ -11,20 +11,20 @@
 
 namespace {
 
-const char kInsert[] =
-        "INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected, "
-        "created_at, updated_at) VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, "
-        ":is_selected, :created_at, :updated_at)";
-const char kUpdate[] =
-        "UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked, "
-        "is_selected=:is_selected, updated_at=:updated_at WHERE skin_id=:skin_id";
+const char kInsert[]
+        = "INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected, "
+          "created_at, updated_at) VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, "
+          ":is_selected, :created_at, :updated_at)";
+const char kUpdate[]
+        = "UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked, "
+          "is_selected=:is_selected, updated_at=:updated_at WHERE skin_id=:skin_id";
 const char kClearSelection[] = "UPDATE skins SET is_selected=0, updated_at=datetime('now')";
-const char kSelect[] =
-        "UPDATE skins SET is_selected=1, updated_at=datetime('now') WHERE skin_id=:skin_id AND "
-        "is_unlocked=1";
-const char kSetUnlocked[] =
-        "UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now') WHERE "
-        "skin_id=:skin_id";
+const char kSelect[]
+        = "UPDATE skins SET is_selected=1, updated_at=datetime('now') WHERE skin_id=:skin_id AND "
+          "is_unlocked=1";
+const char kSetUnlocked[]
+        = "UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now') WHERE "
+          "skin_id=:skin_id";
 const char kFindBySkinId[] = "SELECT * FROM skins WHERE skin_id=:skin_id";
 const char kFindAll[] = "SELECT * FROM skins ORDER BY skin_id";
 
@@ -42,8 +42,7 @@ int flag(bool value)
 
 SkinDao::SkinDao(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 bool SkinDao::insert(Skin *skin)
 {
@@ -140,7 +139,8 @@ QList<Skin *> SkinDao::findAll()
 Skin *SkinDao::skinFromQuery(const QSqlQuery &query)
 {
     const QSqlRecord row = query.record();
-    auto value = [&](const char *column) { return query.value(row.indexOf(QLatin1String(column))); };
+    auto value
+            = [&](const char *column) { return query.value(row.indexOf(QLatin1String(column))); };
 
     auto *skin = new Skin(this);
     skin->setComponentId(value("id").toString());

@@ -1,0 +1,314 @@
+#include "achievementdao.h"
+#include "achievementservice.h"
+#include "testsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
+
+#include <atomic>
+
+namespace {
+
+QJsonObject entry(const QString &code, const QString &skin)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("code"), code);
+    o.insert(QStringLiteral("condition_type"), 4);
+    o.insert(QStringLiteral("target_value"), 50);
+    o.insert(QStringLiteral("window_seconds"), -1);
+    o.insert(QStringLiteral("sort_order"), 10);
+    o.insert(QStringLiteral("parameters"), QJsonObject());
+    o.insert(QStringLiteral("show_condition"), true);
+    o.insert(QStringLiteral("is_enabled"), true);
+    o.insert(QStringLiteral("reward_skin_id"), skin);
+    o.insert(QStringLiteral("reward_skin_path"),
+             QStringLiteral("qrc:/assets/skins/%1.png").arg(skin));
+    return o;
+}
+
+QByteArray catalogue(const QJsonArray &entries, const QJsonValue &version = 1)
+{
+    QJsonObject root;
+    root.insert(QStringLiteral("version"), version);
+    root.insert(QStringLiteral("achievements"), entries);
+    return QJsonDocument(root).toJson();
+}
+
+int count(const char *table)
+{
+    return sqlValue(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt();
+}
+
+} // namespace
+
+class tst_Catalogue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { setTestApplicationNames(); }
+
+    void shippedCatalogueParses();
+    void invalidCatalogues_data();
+    void invalidCatalogues();
+    void freshDatabase();
+    void repeatedImportKeepsPlayerState();
+    void existingSkinRowKeepsItsId();
+    void conflictingRewardRollsBackEverything();
+    void concurrentImports();
+};
+
+void tst_Catalogue::shippedCatalogueParses()
+{
+    QFile file(QStringLiteral(":/assets/achievements.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<Achievement> presets;
+    QVariantMap skins;
+    QVERIFY(AchievementService::parseCatalogue(file.readAll(), presets, skins));
+    QStringList codes;
+    for (const Achievement &a : presets)
+        codes << a.code;
+    QCOMPARE(codes,
+             QStringList({"score_50", "score_200", "score_500", "headstrong", "every_point_counts",
+                          "stay_in_place", "practice_more", "clown_moment"}));
+    QCOMPARE(skins.size(), 8);
+    QCOMPARE(presets.at(6).parameters.value("max_score").toInt(), 10);
+    QVERIFY(!presets.at(7).showCondition);
+    QCOMPARE(presets.at(7).targetValue, 1);
+}
+
+void tst_Catalogue::invalidCatalogues_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<bool>("valid");
+
+    const QJsonObject good = entry("score_50", "confident");
+    auto with = [&](const char *key, const QJsonValue &value) {
+        QJsonObject o = good;
+        o.insert(QLatin1String(key), value);
+        return o;
+    };
+    auto without = [&](const char *key) {
+        QJsonObject o = good;
+        o.remove(QLatin1String(key));
+        return o;
+    };
+    auto one = [](const QJsonObject &o) { return catalogue(QJsonArray{o}); };
+
+    QTest::newRow("valid") << one(good) << true;
+    QTest::newRow("one-letter code") << one(with("code", "a")) << true;
+    QTest::newRow("whole double target") << one(with("target_value", 50.0)) << true;
+    QTest::newRow("not json") << QByteArray("{") << false;
+    QTest::newRow("array root") << QByteArray("[]") << false;
+    QTest::newRow("version 2") << catalogue(QJsonArray{good}, 2) << false;
+    QTest::newRow("version as text") << catalogue(QJsonArray{good}, QStringLiteral("1")) << false;
+    QTest::newRow("no version") << QByteArray(R"({"achievements":[]})") << false;
+    QTest::newRow("empty list") << catalogue(QJsonArray()) << false;
+    QTest::newRow("entry not object") << catalogue(QJsonArray{good, 5}) << false;
+    QTest::newRow("fractional type") << one(with("condition_type", 4.5)) << false;
+    QTest::newRow("huge target") << one(with("target_value", 1e10)) << false;
+    QTest::newRow("target as text") << one(with("target_value", "50")) << false;
+    QTest::newRow("missing parameters") << one(without("parameters")) << false;
+    QTest::newRow("show_condition as 1") << one(with("show_condition", 1)) << false;
+    QTest::newRow("type 9") << one(with("condition_type", 9)) << false;
+    QTest::newRow("window on best score") << one(with("window_seconds", 60)) << false;
+    QJsonObject window = with("condition_type", 3);
+    QTest::newRow("time window without window") << one(window) << false;
+    window.insert(QStringLiteral("window_seconds"), 60);
+    QTest::newRow("time window") << one(window) << true;
+    QTest::newRow("upper-case code") << one(with("code", "Score_50")) << false;
+    QTest::newRow("code starting with digit") << one(with("code", "5core")) << false;
+    QTest::newRow("code with leading space") << one(with("code", " score")) << false;
+    QTest::newRow("code not text") << one(with("code", 5)) << false;
+    QTest::newRow("reward default") << one(with("reward_skin_id", "default")) << false;
+    QTest::newRow("reward missing") << one(without("reward_skin_id")) << false;
+    QTest::newRow("duplicate code")
+            << catalogue(QJsonArray{good, entry("score_50", "shouting")}) << false;
+    QTest::newRow("duplicate reward")
+            << catalogue(QJsonArray{good, entry("score_51", "confident")}) << false;
+    QTest::newRow("path of another skin")
+            << one(with("reward_skin_path", "qrc:/assets/skins/clown.png")) << false;
+    QTest::newRow("skin without image") << one(entry("score_50", "pirate")) << false;
+
+    QJsonObject streak = with("condition_type", 7);
+    QTest::newRow("streak without max_score") << one(streak) << false;
+    streak.insert(QStringLiteral("parameters"), QJsonObject{{"max_score", 10.5}});
+    QTest::newRow("streak with fractional max_score") << one(streak) << false;
+    streak.insert(QStringLiteral("parameters"), QJsonObject{{"max_score", 10.0}});
+    QTest::newRow("streak with max_score 10.0") << one(streak) << true;
+    QJsonObject drop = with("condition_type", 8);
+    drop.insert(QStringLiteral("parameters"),
+                QJsonObject{{"previous_min_score", 50}, {"current_score", 0}});
+    QTest::newRow("score drop target 50") << one(drop) << false;
+    drop.insert(QStringLiteral("target_value"), 1);
+    QTest::newRow("score drop target 1") << one(drop) << true;
+}
+
+void tst_Catalogue::invalidCatalogues()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(bool, valid);
+    QList<Achievement> presets;
+    QVariantMap skins;
+    QCOMPARE(AchievementService::parseCatalogue(json, presets, skins), valid);
+    if (!valid) {
+        QVERIFY(presets.isEmpty());
+        QVERIFY(skins.isEmpty());
+    }
+}
+
+void tst_Catalogue::freshDatabase()
+{
+    TestStorage storage;
+    QVERIFY(DatabaseConnection::initialize());
+    AchievementDao dao;
+    AchievementService service(&dao);
+    QVERIFY(!service.isInitialized());
+    QVERIFY(service.initializePresets());
+    QVERIFY(service.isInitialized());
+
+    QCOMPARE(count("achievements"), 8);
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE is_unlocked=0 AND progress_value=0 "
+                      "AND notification_pending=0 AND unlocked_at IS NULL")
+                     .toInt(),
+             8);
+    QCOMPARE(sqlValue("SELECT reward_skin_id FROM achievements WHERE code='score_50'").toString(),
+             QStringLiteral("skin_confident"));
+    QCOMPARE(sqlValue("SELECT parameters FROM achievements WHERE code='clown_moment'").toString(),
+             QStringLiteral("{\"current_score\":0,\"previous_min_score\":50}"));
+    QCOMPARE(sqlValue("SELECT parameters FROM achievements WHERE code='score_50'").toString(),
+             QStringLiteral("{}"));
+    QVERIFY(sqlValue("SELECT id FROM achievements WHERE code='score_50'")
+                    .toString()
+                    .startsWith('{'));
+
+    QCOMPARE(count("skins"), 9);
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE id='skin_'||skin_id AND skin_name=skin_id")
+                     .toInt(),
+             9);
+    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_unlocked=1").toString(),
+             QStringLiteral("default"));
+    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1").toString(),
+             QStringLiteral("default"));
+    QCOMPARE(sqlValue("SELECT skin_path FROM skins WHERE skin_id='money'").toString(),
+             QStringLiteral("qrc:/assets/skins/money.png"));
+    // One timestamp for the whole import.
+    QCOMPARE(sqlValue("SELECT COUNT(DISTINCT updated_at) FROM (SELECT updated_at FROM skins UNION "
+                      "ALL "
+                      "SELECT updated_at FROM achievements)")
+                     .toInt(),
+             1);
+}
+
+void tst_Catalogue::repeatedImportKeepsPlayerState()
+{
+    TestStorage storage;
+    QVERIFY(DatabaseConnection::initialize());
+    AchievementDao dao;
+    AchievementService service(&dao);
+    QVERIFY(service.initializePresets());
+    QVERIFY(dao.updateProgress(QStringLiteral("score_50"), 60));
+    QVERIFY(service.updateProgress(QStringLiteral("score_200"), 120));
+    QVERIFY(sql("UPDATE skins SET skin_path='elsewhere' WHERE skin_id='dizzy'").isActive());
+    const QString selected = QStringLiteral("confident");
+    QVERIFY(sql("UPDATE skins SET is_selected=(skin_id=?)", {selected}).isActive());
+    const QString before
+            = sqlValue("SELECT group_concat(id||created_at||progress_value||is_unlocked||"
+                       "IFNULL(unlocked_at,'-')||notification_pending, ';') FROM achievements")
+                      .toString();
+
+    QVERIFY(service.initializePresets());
+    QCOMPARE(count("achievements"), 8);
+    QCOMPARE(count("skins"), 9);
+    QCOMPARE(sqlValue("SELECT group_concat(id||created_at||progress_value||is_unlocked||"
+                      "IFNULL(unlocked_at,'-')||notification_pending, ';') FROM achievements")
+                     .toString(),
+             before);
+    QCOMPARE(sqlValue("SELECT skin_path FROM skins WHERE skin_id='dizzy'").toString(),
+             QStringLiteral("qrc:/assets/skins/dizzy.png"));
+    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1").toString(),
+             selected);
+    QCOMPARE(sqlValue("SELECT is_unlocked FROM skins WHERE skin_id='confident'").toInt(), 1);
+    QCOMPARE(sqlValue("SELECT progress_value FROM achievements WHERE code='score_200'").toInt(),
+             120);
+}
+
+void tst_Catalogue::existingSkinRowKeepsItsId()
+{
+    TestStorage storage;
+    QVERIFY(DatabaseConnection::initialize());
+    QVERIFY(sql("INSERT INTO skins (id,skin_id,skin_name,skin_path,created_at,updated_at) "
+                "VALUES ('old-confident','confident','Confident','x','t','t')")
+                    .isActive());
+    AchievementDao dao;
+    AchievementService service(&dao);
+    QVERIFY(service.initializePresets());
+    QCOMPARE(sqlValue("SELECT reward_skin_id FROM achievements WHERE code='score_50'").toString(),
+             QStringLiteral("old-confident"));
+    QCOMPARE(sqlValue("SELECT skin_name FROM skins WHERE skin_id='confident'").toString(),
+             QStringLiteral("Confident"));
+}
+
+void tst_Catalogue::conflictingRewardRollsBackEverything()
+{
+    TestStorage storage;
+    QVERIFY(DatabaseConnection::initialize());
+    AchievementDao dao;
+    AchievementService service(&dao);
+    QVERIFY(service.initializePresets());
+    // score_50 unlocked with another reward than the catalogue names.
+    QVERIFY(sql("UPDATE achievements SET reward_skin_id=NULL WHERE code='clown_moment'")
+                    .isActive());
+    QVERIFY(sql("UPDATE achievements SET reward_skin_id='skin_clown', is_unlocked=1, "
+                "unlocked_at='t' "
+                "WHERE code='score_50'")
+                    .isActive());
+    QVERIFY(sql("UPDATE skins SET skin_path='before'").isActive());
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[AchievementDao\\] preset import failed:"));
+    QTest::ignoreMessage(QtWarningMsg, "[AchievementService] preset initialization failed");
+    QVERIFY(!service.initializePresets());
+    QVERIFY(!service.isInitialized());
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE skin_path='before'").toInt(), 9);
+    // The transaction is closed: the connection can write again.
+    QVERIFY(sql("UPDATE skins SET skin_path='after'").isActive());
+}
+
+// The GUI thread and the worker import at the same moment: both must succeed.
+void tst_Catalogue::concurrentImports()
+{
+    TestStorage storage;
+    QVERIFY(DatabaseConnection::initialize());
+    const int rounds = 25;
+    std::atomic<int> failures(0);
+    QThread *other = QThread::create([&] {
+        if (DatabaseConnection::initialize()) {
+            for (int i = 0; i < rounds; ++i) {
+                AchievementDao dao;
+                AchievementService service(&dao);
+                if (!service.initializePresets())
+                    ++failures;
+            }
+        } else {
+            failures += rounds;
+        }
+        DatabaseConnection::closeConnection();
+    });
+    other->start();
+    for (int i = 0; i < rounds; ++i) {
+        AchievementDao dao;
+        AchievementService service(&dao);
+        if (!service.initializePresets())
+            ++failures;
+    }
+    QVERIFY(other->wait(120000));
+    delete other;
+    QCOMPARE(failures.load(), 0);
+    QCOMPARE(count("achievements"), 8);
+    QCOMPARE(count("skins"), 9);
+}
+
+QTEST_GUILESS_MAIN(tst_Catalogue)
+#include "tst_catalogue.moc"
