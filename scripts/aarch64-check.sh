@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${HOPLIX_AARCH64_BUILD_DIR:-$root/build-aarch64}"
 # Tests that need the QML engine, the application or its installed tree are
 # left to the native run: they test nothing architecture-specific.
-exclude="${HOPLIX_AARCH64_EXCLUDE:-qml|quick|startup|applicationcore|main|packaging|images}"
+exclude="${HOPLIX_AARCH64_EXCLUDE:-qml|quick|frontend|startup|applicationcore|main|packaging|images}"
 started=$SECONDS
 
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
