@@ -81,7 +81,7 @@ def expand(text):
 
 
 def files_entries(spec_path):
-    """The paths that the spec's %files section names, macros expanded.
+    """The paths that the package's %files section names, macros expanded.
 
     Returns (entries, directories): plain entries, which package everything at
     or below them, and %dir entries, which package only the directory."""
@@ -159,7 +159,7 @@ def spec_parses(source, _build):
                      "-DHOPLIX_BUILD_TESTS=OFF", "/usr/bin/" + NAME):
         if expected not in parsed:
             fail("parsed spec lacks " + expected)
-    print("rpmspec parses the spec")
+    print("rpmspec parses the package description")
 
 
 def installed_app_starts(source, build):
