@@ -10,8 +10,6 @@ private slots:
     void init();
     void cleanup() { storage.reset(); }
 
-    void validity_data();
-    void validity();
     void loadAllOrderAndBadParameters();
     void applyProgress_data();
     void applyProgress();
@@ -46,52 +44,7 @@ void tst_AchievementDao::init()
     QVERIFY(service.initializePresets());
 }
 
-void tst_AchievementDao::validity_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<int>("window");
-    QTest::addColumn<QVariantMap>("parameters");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("valid");
-    const QVariantMap none;
-    QTest::newRow("best score") << 4 << 50 << -1 << none << "a" << true;
-    QTest::newRow("blank code") << 4 << 50 << -1 << none << "  " << false;
-    QTest::newRow("target 0") << 4 << 0 << -1 << none << "a" << false;
-    QTest::newRow("type 0") << 0 << 1 << -1 << none << "a" << false;
-    QTest::newRow("best score with window") << 4 << 1 << 60 << none << "a" << false;
-    QTest::newRow("time window without window") << 3 << 1 << -1 << none << "a" << false;
-    QTest::newRow("time window") << 3 << 1 << 1 << none << "a" << true;
-    QTest::newRow("streak 10") << 7 << 5 << -1 << QVariantMap{{"max_score", 10}} << "a" << true;
-    QTest::newRow("streak 10.0") << 7 << 5 << -1 << QVariantMap{{"max_score", 10.0}} << "a" << true;
-    QTest::newRow("streak 10.5") << 7 << 5 << -1 << QVariantMap{{"max_score", 10.5}} << "a"
-                                 << false;
-    QTest::newRow("streak -1") << 7 << 5 << -1 << QVariantMap{{"max_score", -1}} << "a" << false;
-    QTest::newRow("streak text") << 7 << 5 << -1 << QVariantMap{{"max_score", "10"}} << "a"
-                                 << false;
-    QTest::newRow("streak missing") << 7 << 5 << -1 << none << "a" << false;
-    const QVariantMap drop{{"previous_min_score", 50}, {"current_score", 0}};
-    QTest::newRow("drop") << 8 << 1 << -1 << drop << "a" << true;
-    QTest::newRow("drop target 2") << 8 << 2 << -1 << drop << "a" << false;
-    QTest::newRow("drop half") << 8 << 1 << -1 << QVariantMap{{"current_score", 0}} << "a" << false;
-}
 
-void tst_AchievementDao::validity()
-{
-    QFETCH(int, type);
-    QFETCH(int, target);
-    QFETCH(int, window);
-    QFETCH(QVariantMap, parameters);
-    QFETCH(QString, code);
-    QFETCH(bool, valid);
-    Achievement a;
-    a.code = code;
-    a.conditionType = type;
-    a.targetValue = target;
-    a.windowSeconds = window;
-    a.parameters = parameters;
-    QCOMPARE(a.isValid(), valid);
-}
 
 void tst_AchievementDao::loadAllOrderAndBadParameters()
 {

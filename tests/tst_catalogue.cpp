@@ -113,6 +113,10 @@ void tst_Catalogue::invalidCatalogues_data()
     QTest::newRow("show_condition as 1") << one(with("show_condition", 1)) << false;
     QTest::newRow("type 9") << one(with("condition_type", 9)) << false;
     QTest::newRow("window on best score") << one(with("window_seconds", 60)) << false;
+    QJsonObject window = with("condition_type", 3);
+    QTest::newRow("time window without window") << one(window) << false;
+    window.insert(QStringLiteral("window_seconds"), 60);
+    QTest::newRow("time window") << one(window) << true;
     QTest::newRow("upper-case code") << one(with("code", "Score_50")) << false;
     QTest::newRow("code starting with digit") << one(with("code", "5core")) << false;
     QTest::newRow("code with leading space") << one(with("code", " score")) << false;

@@ -44,10 +44,7 @@ private slots:
     void highestScore();
     void latestDeathPositionByInsertionOrder();
     void findAllNewestFirst();
-    void updateAndRemove();
     void serviceMaps();
-    void serviceWithoutDao();
-    void unopenedConnectionFails();
 
 private:
     std::unique_ptr<TestStorage> storage;
@@ -204,25 +201,6 @@ void tst_GameRecordDao::findAllNewestFirst()
     QVERIFY(dao.findAll("none").isEmpty());
 }
 
-void tst_GameRecordDao::updateAndRemove()
-{
-    GameRecordDao dao;
-    GameRecord *run = makeRun(this, "a", "endless", 1);
-    run->setCreatedAt(QStringLiteral("c"));
-    run->setUpdatedAt(QStringLiteral("u"));
-    QVERIFY(dao.insert(run));
-    run->setScore(42);
-    QVERIFY(dao.update(run));
-    QCOMPARE(sqlValue("SELECT score FROM game_records WHERE id='a'").toInt(), 42);
-    QCOMPARE(sqlValue("SELECT created_at FROM game_records WHERE id='a'").toString(),
-             QStringLiteral("c"));
-    QVERIFY(sqlValue("SELECT updated_at FROM game_records WHERE id='a'").toString()
-            != QStringLiteral("u"));
-    QVERIFY(!dao.update(makeRun(this, "missing", "endless", 1)));
-    QVERIFY(dao.remove("a"));
-    QVERIFY(dao.remove("a"));
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM game_records").toInt(), 0);
-}
 
 void tst_GameRecordDao::serviceMaps()
 {
@@ -257,24 +235,7 @@ void tst_GameRecordDao::serviceMaps()
     QCOMPARE(dao.children().size(), 0);
 }
 
-void tst_GameRecordDao::serviceWithoutDao()
-{
-    GameRecordService service(nullptr);
-    GameRecord run;
-    QVERIFY(!service.saveGameRecord(&run));
-    QVERIFY(service.gameRecords(QString()).isEmpty());
-    QCOMPARE(service.highestScore(QString()), -1);
-    QVERIFY(!service.latestDeathPosition(QString()).isValid());
-}
 
-void tst_GameRecordDao::unopenedConnectionFails()
-{
-    DatabaseConnection::closeConnection();
-    GameRecordDao dao;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("\\[GameRecordDao\\] insert failed:"));
-    QVERIFY(!dao.insert(makeRun(this, "a", "endless", 1)));
-    QVERIFY(dao.findAll(QString()).isEmpty());
-}
 
 QTEST_GUILESS_MAIN(tst_GameRecordDao)
 #include "tst_gamerecorddao.moc"

@@ -19,7 +19,6 @@ private slots:
     void selectIsAtomicUnderOpenTransaction();
     void unlockThenSelect();
     void serviceMaps();
-    void serviceWithoutDao();
 
 private:
     QString selection()
@@ -149,13 +148,6 @@ void tst_SkinDao::serviceMaps()
     QVERIFY(service.selectSkin("clown"));
 }
 
-void tst_SkinDao::serviceWithoutDao()
-{
-    SkinService service(nullptr);
-    QVERIFY(service.skins().isEmpty());
-    QVERIFY(!service.selectSkin("default"));
-    QVERIFY(!service.unlockSkin("default"));
-}
 
 QTEST_GUILESS_MAIN(tst_SkinDao)
 #include "tst_skindao.moc"

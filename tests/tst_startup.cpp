@@ -1,0 +1,140 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <functional>
+
+// Starts the real application offscreen with its own configuration directory,
+// waits until the front end reports that it is up, and stops it again.
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { setTestApplicationNames(); }
+
+    void startsFrontEnd_data();
+    void startsFrontEnd();
+};
+
+namespace {
+
+const char kLoaded[] = "[harbour-hoplix] front end loaded:";
+const char kNoTranslation[] = "Unable to load application translations from";
+
+} // namespace
+
+void tst_Startup::startsFrontEnd_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("installTranslations");
+
+    // No settings file: index 2, whose en_US finds the file for en.
+    QTest::newRow("no settings") << QByteArray() << "C"
+                                 << "English" << true;
+    QTest::newRow("German") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
+                            << "Deutsch" << true;
+    // No Japanese file: the English one, through en_US.
+    QTest::newRow("Japanese missing") << QByteArray("[APP_SETTING]\nLANGUAGE=6\n") << "C"
+                                      << "English" << true;
+    // Nothing to load at all: one warning, and the source texts.
+    QTest::newRow("no translations installed") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
+                                               << "English" << false;
+    // Not a number: index 0, the system locale, whose de_AT falls back to de.
+    QTest::newRow("system locale") << QByteArray("[APP_SETTING]\nLANGUAGE=abc\n") << "de_AT.UTF-8"
+                                   << "Deutsch" << true;
+}
+
+void tst_Startup::startsFrontEnd()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(bool, installTranslations);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString configuration = home.path() + QStringLiteral("/org.hoplix/harbour-Hoplix");
+    if (!settings.isEmpty()) {
+        QVERIFY(QDir().mkpath(configuration + QStringLiteral("/config")));
+        QFile file(configuration + QStringLiteral("/config/appSettings.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+
+    // The build tree is laid out as an installation; without translations the
+    // program runs from a copy of that layout that lacks them.
+    QString program = QStringLiteral(HOPLIX_APP_PATH);
+    QString dataDir = QStringLiteral(HOPLIX_DATA_DIR);
+    QTemporaryDir install;
+    if (!installTranslations) {
+        QVERIFY(install.isValid());
+        dataDir = install.path() + QStringLiteral("/share/harbour-hoplix");
+        QVERIFY(QDir().mkpath(install.path() + QStringLiteral("/bin")));
+        QVERIFY(QDir().mkpath(dataDir));
+        QVERIFY(QFile::copy(program, install.path() + QStringLiteral("/bin/harbour-hoplix")));
+        program = install.path() + QStringLiteral("/bin/harbour-hoplix");
+        QVERIFY(QFile::link(QStringLiteral(HOPLIX_DATA_DIR) + QStringLiteral("/qml"),
+                            dataDir + QStringLiteral("/qml")));
+    }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
+
+    QProcess application;
+    // However the checks below end, the application does not outlive the test.
+    const auto stop = [&application] {
+        if (application.state() == QProcess::NotRunning)
+            return;
+        application.terminate();
+        if (!application.waitForFinished(10000)) {
+            application.kill();
+            application.waitForFinished(10000);
+        }
+    };
+    struct Guard
+    {
+        std::function<void()> run;
+        ~Guard() { run(); }
+    } guard{stop};
+    application.setProcessEnvironment(environment);
+    application.setProgram(program);
+    application.start();
+    QVERIFY2(application.waitForStarted(10000), qPrintable(application.errorString()));
+
+    QByteArray output;
+    const auto readOutput = [&] {
+        output += application.readAllStandardError();
+        output += application.readAllStandardOutput();
+        return output.contains(kLoaded);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(readOutput() || application.state() == QProcess::NotRunning, 30000);
+    readOutput();
+    QVERIFY2(application.state() == QProcess::Running, output.constData());
+    QVERIFY2(output.contains(kLoaded), output.constData());
+
+    const QString databasePath = configuration + QStringLiteral("/db/harbour-hoplix.db");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(databasePath).size() > 0, 10000);
+
+    const int loadedAt = output.indexOf(kLoaded);
+    const QByteArray loadedLine = output.mid(loadedAt, output.indexOf('\n', loadedAt) - loadedAt);
+    QVERIFY2(loadedLine.contains(language.toUtf8()), loadedLine.constData());
+
+    const QString translations = QDir::cleanPath(dataDir + QStringLiteral("/translations"));
+    const QByteArray warning = QByteArray(kNoTranslation) + " \"" + translations.toUtf8() + '"';
+    QCOMPARE(output.count(kNoTranslation), installTranslations ? 0 : 1);
+    if (!installTranslations)
+        QVERIFY2(output.contains(warning), output.constData());
+}
+
+QTEST_GUILESS_MAIN(tst_Startup)
+#include "tst_startup.moc"

@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AchievementsPage</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Achievements are not available right now.</source>
+        <translation>Erfolge sind gerade nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Unlocked</source>
+        <translation>Freigeschaltet</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Progress: ???</source>
+        <translation>Fortschritt: ???</translation>
+    </message>
+    <message>
+        <source>Progress: %1 / %2</source>
+        <translation>Fortschritt: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>Warming up</source>
+        <translation>Aufgewärmt</translation>
+    </message>
+    <message>
+        <source>High flyer</source>
+        <translation>Überflieger</translation>
+    </message>
+    <message>
+        <source>Unstoppable</source>
+        <translation>Unaufhaltsam</translation>
+    </message>
+    <message>
+        <source>Headstrong</source>
+        <translation>Dickkopf</translation>
+    </message>
+    <message>
+        <source>Every point counts</source>
+        <translation>Jeder Punkt zählt</translation>
+    </message>
+    <message>
+        <source>Stay in place</source>
+        <translation>Auf der Stelle</translation>
+    </message>
+    <message>
+        <source>Practice more</source>
+        <translation>Übung macht den Meister</translation>
+    </message>
+    <message>
+        <source>Clown moment</source>
+        <translation>Clownsmoment</translation>
+    </message>
+    <message>
+        <source>Jump %1 times within one section</source>
+        <translation>%1-mal in einem Abschnitt springen</translation>
+    </message>
+    <message>
+        <source>Reach %1 within %2 seconds</source>
+        <translation>%1 innerhalb von %2 Sekunden erreichen</translation>
+    </message>
+    <message>
+        <source>Score %1 points in one run</source>
+        <translation>%1 Punkte in einem Lauf</translation>
+    </message>
+    <message>
+        <source>Collide %1 times in one mode, all runs together</source>
+        <translation>%1 Kollisionen in einem Modus, alle Läufe zusammen</translation>
+    </message>
+    <message>
+        <source>Score %1 points in one mode, all runs together</source>
+        <translation>%1 Punkte in einem Modus, alle Läufe zusammen</translation>
+    </message>
+    <message>
+        <source>Die %1 times in a row with at most %2 points</source>
+        <translation>%1-mal hintereinander mit höchstens %2 Punkten sterben</translation>
+    </message>
+    <message>
+        <source>Die with %2 points right after dying with %1 or more</source>
+        <translation>Mit %2 Punkten sterben, direkt nach einem Tod mit %1 oder mehr</translation>
+    </message>
+    <message>
+        <source>A condition of its own</source>
+        <translation>Eine ganz eigene Bedingung</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Wand</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Sturz</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Mode (empty for all modes)</source>
+        <translation>Modus (leer für alle Modi)</translation>
+    </message>
+    <message>
+        <source>Best score: %1</source>
+        <translation>Bestwert: %1</translation>
+    </message>
+    <message>
+        <source>Latest death at y %1, x %2</source>
+        <translation>Letzter Tod bei y %1, x %2</translation>
+    </message>
+    <message>
+        <source>The latest run left no death position.</source>
+        <translation>Der letzte Lauf hat keine Todesposition.</translation>
+    </message>
+    <message>
+        <source>No runs yet.</source>
+        <translation>Noch keine Läufe.</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>Jumps %1 (at most %2 in a section), walls %3, blocks %4</source>
+        <translation>Sprünge %1 (höchstens %2 in einem Abschnitt), Wände %3, Blöcke %4</translation>
+    </message>
+</context>
+<context>
+    <name>RunPage</name>
+    <message>
+        <source>Settling the run…</source>
+        <translation>Lauf wird abgerechnet …</translation>
+    </message>
+    <message>
+        <source>The run was refused.</source>
+        <translation>Der Lauf wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Run stored.</source>
+        <translation>Lauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run could not be stored.</source>
+        <translation>Der Lauf konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>There is nothing to collect.</source>
+        <translation>Es gibt nichts abzuholen.</translation>
+    </message>
+    <message>
+        <source>Rewards collected. Their skins are waiting on the Skins page.</source>
+        <translation>Belohnungen abgeholt. Ihre Skins warten auf der Seite Skins.</translation>
+    </message>
+    <message>
+        <source>The rewards could not be collected.</source>
+        <translation>Die Belohnungen konnten nicht abgeholt werden.</translation>
+    </message>
+    <message>
+        <source>Finish a run</source>
+        <translation>Lauf beenden</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Jumps</source>
+        <translation>Sprünge</translation>
+    </message>
+    <message>
+        <source>Most jumps in a section</source>
+        <translation>Meiste Sprünge in einem Abschnitt</translation>
+    </message>
+    <message>
+        <source>Wall collisions</source>
+        <translation>Wandkollisionen</translation>
+    </message>
+    <message>
+        <source>Block collisions</source>
+        <translation>Blockkollisionen</translation>
+    </message>
+    <message>
+        <source>Death position Y</source>
+        <translation>Todesposition Y</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Death position X</source>
+        <translation>Todesposition X</translation>
+    </message>
+    <message>
+        <source>End reason</source>
+        <translation>Grund für das Ende</translation>
+    </message>
+    <message>
+        <source>Finish run</source>
+        <translation>Lauf beenden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Abgerechnet</translation>
+    </message>
+    <message>
+        <source>Not settled</source>
+        <translation>Nicht abgerechnet</translation>
+    </message>
+    <message>
+        <source>Best score of the mode: %1</source>
+        <translation>Bestwert des Modus: %1</translation>
+    </message>
+    <message>
+        <source>New rewards!</source>
+        <translation>Neue Belohnungen!</translation>
+    </message>
+    <message>
+        <source>No rewards waiting.</source>
+        <translation>Keine Belohnungen offen.</translation>
+    </message>
+    <message>
+        <source>Skin: %1</source>
+        <translation>Skin: %1</translation>
+    </message>
+    <message>
+        <source>Collect rewards</source>
+        <translation>Belohnungen abholen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start.</source>
+        <translation>Wirkt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>Language of this interface: English</source>
+        <translation>Sprache dieser Oberfläche: Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>SkinsPage</name>
+    <message>
+        <source>Locked: an achievement unlocks it.</source>
+        <translation>Gesperrt: ein Erfolg schaltet es frei.</translation>
+    </message>
+    <message>
+        <source>Now wearing %1.</source>
+        <translation>Jetzt trägst du %1.</translation>
+    </message>
+    <message>
+        <source>Could not select %1.</source>
+        <translation>%1 konnte nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Tap an unlocked skin to wear it.</source>
+        <translation>Tippe auf einen freigeschalteten Skin, um ihn zu tragen.</translation>
+    </message>
+    <message>
+        <source>Worn</source>
+        <translation>Getragen</translation>
+    </message>
+    <message>
+        <source>Unlocked</source>
+        <translation>Freigeschaltet</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+</context>
+<context>
+    <name>harbour-hoplix</name>
+    <message>
+        <source>Best score: %1</source>
+        <translation>Bestwert: %1</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+</TS>
