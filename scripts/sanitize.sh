@@ -18,11 +18,12 @@ if [ "$kind" = thread ]; then
     # Debian's Qt is not instrumented: its own locking is invisible to
     # ThreadSanitizer, see scripts/tsan.supp for what that hides.
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/scripts/tsan.supp"
-    tests='tst_load|tst_badinput|tst_brokenenvironment|tst_fulldisk|tst_crashconsistency|tst_applicationcore|tst_settlement'
+    tests='tst_load|tst_badinput|tst_applicationcore|tst_gamesettlementworker|tst_brokenenvironment|tst_fulldisk|tst_crashconsistency'
 else
     build="${HOPLIX_ASAN_BUILD_DIR:-$root/build-asan}"
     flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -g"
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+    # Full stacks: the suppressions match frames deep inside Qt.
+    export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
     tests='.'
