@@ -93,7 +93,6 @@ void LoadTest::guiThreadBusyWhileWorkerSettles()
     }
     qInfo("%d runs settled while the GUI thread saved %d runs in %d rounds, %d acknowledgements",
           queued, saved, guiRounds, acknowledgements);
-    QVERIFY(guiRounds > 1);
 
     DatabaseConnection::closeConnection();
     DatabaseCheck check(storage.databasePath());
