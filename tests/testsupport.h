@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -70,6 +71,25 @@ inline QVariant sqlValue(const QString &text, const QVariantList &values = QVari
 {
     QSqlQuery query = sql(text, values);
     return query.next() ? query.value(0) : QVariant();
+}
+
+// A finished run as the front end hands it over.
+inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
+                               const QString &modeId = QStringLiteral("endless"),
+                               const QString &endReason = QStringLiteral("wall"))
+{
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("modeId"), modeId},
+            {QStringLiteral("score"), score},
+            {QStringLiteral("endReason"), endReason},
+            {QStringLiteral("startedAt"), QStringLiteral("2025-01-31T08:00:00Z")},
+            {QStringLiteral("endedAt"), QStringLiteral("2025-01-31T08:05:09Z")},
+            {QStringLiteral("deathWorldY"), 12.5},
+            {QStringLiteral("deathWorldX"), -3.25},
+            {QStringLiteral("jumpCount"), 7},
+            {QStringLiteral("maxSectionJumpCount"), 3},
+            {QStringLiteral("wallCollisionCount"), 1},
+            {QStringLiteral("blockCollisionCount"), 2}};
 }
 
 #endif // TESTSUPPORT_H

@@ -41,6 +41,23 @@ int count(const char *table)
     return sqlValue(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt();
 }
 
+// Everything the player has earned, as one text.
+QString playerState()
+{
+    return sqlValue("SELECT group_concat(id||created_at||progress_value||is_unlocked||"
+                    "IFNULL(unlocked_at,'-')||notification_pending, ';') FROM achievements")
+                   .toString()
+            + sqlValue("SELECT group_concat(id||is_unlocked||is_selected) FROM skins").toString();
+}
+
+QString row(const QString &code)
+{
+    return sqlValue("SELECT progress_value||'|'||is_unlocked||'|'||IFNULL(unlocked_at,'-')||'|'||"
+                    "notification_pending||'|'||updated_at FROM achievements WHERE code=?",
+                    {code})
+            .toString();
+}
+
 } // namespace
 
 class tst_Catalogue : public QObject
@@ -48,35 +65,36 @@ class tst_Catalogue : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { setTestApplicationNames(); }
+    void init()
+    {
+        storage.reset(new TestStorage);
+        QVERIFY(DatabaseConnection::initialize());
+        dao.reset(new AchievementDao);
+        service.reset(new AchievementService(dao.get()));
+    }
+    void cleanup()
+    {
+        service.reset();
+        dao.reset();
+        storage.reset();
+    }
 
-    void shippedCatalogueParses();
     void invalidCatalogues_data();
     void invalidCatalogues();
     void freshDatabase();
     void repeatedImportKeepsPlayerState();
-    void existingSkinRowKeepsItsId();
     void conflictingRewardRollsBackEverything();
     void concurrentImports();
-};
+    void applyProgress();
+    void rewardSkinTogetherOrNotAtAll();
+    void acknowledgeAllOrNothing();
+    void runStatistics();
 
-void tst_Catalogue::shippedCatalogueParses()
-{
-    QFile file(QStringLiteral(":/assets/achievements.json"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QList<Achievement> presets;
-    QVariantMap skins;
-    QVERIFY(AchievementService::parseCatalogue(file.readAll(), presets, skins));
-    QStringList codes;
-    for (const Achievement &a : presets)
-        codes << a.code;
-    QCOMPARE(codes,
-             QStringList({"score_50", "score_200", "score_500", "headstrong", "every_point_counts",
-                          "stay_in_place", "practice_more", "clown_moment"}));
-    QCOMPARE(skins.size(), 8);
-    QCOMPARE(presets.at(6).parameters.value("max_score").toInt(), 10);
-    QVERIFY(!presets.at(7).showCondition);
-    QCOMPARE(presets.at(7).targetValue, 1);
-}
+private:
+    std::unique_ptr<TestStorage> storage;
+    std::unique_ptr<AchievementDao> dao;
+    std::unique_ptr<AchievementService> service;
+};
 
 void tst_Catalogue::invalidCatalogues_data()
 {
@@ -160,117 +178,80 @@ void tst_Catalogue::invalidCatalogues()
 
 void tst_Catalogue::freshDatabase()
 {
-    TestStorage storage;
-    QVERIFY(DatabaseConnection::initialize());
-    AchievementDao dao;
-    AchievementService service(&dao);
-    QVERIFY(!service.isInitialized());
-    QVERIFY(service.initializePresets());
-    QVERIFY(service.isInitialized());
+    QVERIFY(!service->isInitialized());
+    QVERIFY(service->initializePresets());
+    QVERIFY(service->isInitialized());
 
-    QCOMPARE(count("achievements"), 8);
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE is_unlocked=0 AND progress_value=0 "
-                      "AND notification_pending=0 AND unlocked_at IS NULL")
-                     .toInt(),
-             8);
+    QCOMPARE(sqlValue("SELECT group_concat(code) FROM achievements WHERE is_unlocked=0 AND "
+                      "progress_value=0 AND notification_pending=0 AND unlocked_at IS NULL")
+                     .toString(),
+             QStringLiteral("score_50,score_200,score_500,headstrong,every_point_counts,"
+                            "stay_in_place,practice_more,clown_moment"));
     QCOMPARE(sqlValue("SELECT reward_skin_id FROM achievements WHERE code='score_50'").toString(),
              QStringLiteral("skin_confident"));
     QCOMPARE(sqlValue("SELECT parameters FROM achievements WHERE code='clown_moment'").toString(),
              QStringLiteral("{\"current_score\":0,\"previous_min_score\":50}"));
-    QCOMPARE(sqlValue("SELECT parameters FROM achievements WHERE code='score_50'").toString(),
-             QStringLiteral("{}"));
-    QVERIFY(sqlValue("SELECT id FROM achievements WHERE code='score_50'")
-                    .toString()
-                    .startsWith('{'));
 
     QCOMPARE(count("skins"), 9);
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE id='skin_'||skin_id AND skin_name=skin_id")
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE id='skin_'||skin_id AND skin_name=skin_id "
+                      "AND skin_path='qrc:/assets/skins/'||skin_id||'.png'")
                      .toInt(),
              9);
-    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_unlocked=1").toString(),
+    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_unlocked=1 OR "
+                      "is_selected=1")
+                     .toString(),
              QStringLiteral("default"));
-    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1").toString(),
-             QStringLiteral("default"));
-    QCOMPARE(sqlValue("SELECT skin_path FROM skins WHERE skin_id='money'").toString(),
-             QStringLiteral("qrc:/assets/skins/money.png"));
+    QCOMPARE(sqlValue("SELECT is_selected FROM skins WHERE skin_id='default'").toInt(), 1);
     // One timestamp for the whole import.
     QCOMPARE(sqlValue("SELECT COUNT(DISTINCT updated_at) FROM (SELECT updated_at FROM skins UNION "
-                      "ALL "
-                      "SELECT updated_at FROM achievements)")
+                      "ALL SELECT updated_at FROM achievements)")
                      .toInt(),
              1);
 }
 
 void tst_Catalogue::repeatedImportKeepsPlayerState()
 {
-    TestStorage storage;
-    QVERIFY(DatabaseConnection::initialize());
-    AchievementDao dao;
-    AchievementService service(&dao);
-    QVERIFY(service.initializePresets());
-    QVERIFY(dao.updateProgress(QStringLiteral("score_50"), 60));
-    QVERIFY(service.updateProgress(QStringLiteral("score_200"), 120));
-    QVERIFY(sql("UPDATE skins SET skin_path='elsewhere' WHERE skin_id='dizzy'").isActive());
-    const QString selected = QStringLiteral("confident");
-    QVERIFY(sql("UPDATE skins SET is_selected=(skin_id=?)", {selected}).isActive());
-    const QString before
-            = sqlValue("SELECT group_concat(id||created_at||progress_value||is_unlocked||"
-                       "IFNULL(unlocked_at,'-')||notification_pending, ';') FROM achievements")
-                      .toString();
-
-    QVERIFY(service.initializePresets());
-    QCOMPARE(count("achievements"), 8);
-    QCOMPARE(count("skins"), 9);
-    QCOMPARE(sqlValue("SELECT group_concat(id||created_at||progress_value||is_unlocked||"
-                      "IFNULL(unlocked_at,'-')||notification_pending, ';') FROM achievements")
-                     .toString(),
-             before);
-    QCOMPARE(sqlValue("SELECT skin_path FROM skins WHERE skin_id='dizzy'").toString(),
-             QStringLiteral("qrc:/assets/skins/dizzy.png"));
-    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1").toString(),
-             selected);
-    QCOMPARE(sqlValue("SELECT is_unlocked FROM skins WHERE skin_id='confident'").toInt(), 1);
-    QCOMPARE(sqlValue("SELECT progress_value FROM achievements WHERE code='score_200'").toInt(),
-             120);
-}
-
-void tst_Catalogue::existingSkinRowKeepsItsId()
-{
-    TestStorage storage;
-    QVERIFY(DatabaseConnection::initialize());
+    // A skin row from before the first import keeps its id; the reward names it.
     QVERIFY(sql("INSERT INTO skins (id,skin_id,skin_name,skin_path,created_at,updated_at) "
                 "VALUES ('old-confident','confident','Confident','x','t','t')")
                     .isActive());
-    AchievementDao dao;
-    AchievementService service(&dao);
-    QVERIFY(service.initializePresets());
+    QVERIFY(service->initializePresets());
     QCOMPARE(sqlValue("SELECT reward_skin_id FROM achievements WHERE code='score_50'").toString(),
              QStringLiteral("old-confident"));
+
+    QVERIFY(dao->updateProgress(QStringLiteral("score_50"), 60));
+    QVERIFY(service->updateProgress(QStringLiteral("score_200"), 120));
+    QVERIFY(sql("UPDATE skins SET skin_path='elsewhere' WHERE skin_id='dizzy'").isActive());
+    QVERIFY(sql("UPDATE skins SET is_selected=(skin_id='confident')").isActive());
+    const QString before = playerState();
+
+    QVERIFY(service->initializePresets());
+    QCOMPARE(count("achievements"), 8);
+    QCOMPARE(count("skins"), 9);
+    QCOMPARE(playerState(), before);
+    QCOMPARE(sqlValue("SELECT skin_path FROM skins WHERE skin_id='dizzy'").toString(),
+             QStringLiteral("qrc:/assets/skins/dizzy.png"));
     QCOMPARE(sqlValue("SELECT skin_name FROM skins WHERE skin_id='confident'").toString(),
              QStringLiteral("Confident"));
 }
 
 void tst_Catalogue::conflictingRewardRollsBackEverything()
 {
-    TestStorage storage;
-    QVERIFY(DatabaseConnection::initialize());
-    AchievementDao dao;
-    AchievementService service(&dao);
-    QVERIFY(service.initializePresets());
+    QVERIFY(service->initializePresets());
     // score_50 unlocked with another reward than the catalogue names.
     QVERIFY(sql("UPDATE achievements SET reward_skin_id=NULL WHERE code='clown_moment'")
                     .isActive());
     QVERIFY(sql("UPDATE achievements SET reward_skin_id='skin_clown', is_unlocked=1, "
-                "unlocked_at='t' "
-                "WHERE code='score_50'")
+                "unlocked_at='t' WHERE code='score_50'")
                     .isActive());
     QVERIFY(sql("UPDATE skins SET skin_path='before'").isActive());
 
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression("^\\[AchievementDao\\] preset import failed:"));
     QTest::ignoreMessage(QtWarningMsg, "[AchievementService] preset initialization failed");
-    QVERIFY(!service.initializePresets());
-    QVERIFY(!service.isInitialized());
+    AchievementService again(dao.get());
+    QVERIFY(!again.initializePresets());
+    QVERIFY(!again.isInitialized());
     QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE skin_path='before'").toInt(), 9);
     // The transaction is closed: the connection can write again.
     QVERIFY(sql("UPDATE skins SET skin_path='after'").isActive());
@@ -279,35 +260,110 @@ void tst_Catalogue::conflictingRewardRollsBackEverything()
 // The GUI thread and the worker import at the same moment: both must succeed.
 void tst_Catalogue::concurrentImports()
 {
-    TestStorage storage;
-    QVERIFY(DatabaseConnection::initialize());
     const int rounds = 25;
     std::atomic<int> failures(0);
-    QThread *other = QThread::create([&] {
-        if (DatabaseConnection::initialize()) {
-            for (int i = 0; i < rounds; ++i) {
-                AchievementDao dao;
-                AchievementService service(&dao);
-                if (!service.initializePresets())
-                    ++failures;
-            }
-        } else {
-            failures += rounds;
+    auto import = [&] {
+        for (int i = 0; i < rounds; ++i) {
+            AchievementDao threadDao;
+            AchievementService threadService(&threadDao);
+            if (!threadService.initializePresets())
+                ++failures;
         }
+    };
+    QThread *other = QThread::create([&] {
+        if (DatabaseConnection::initialize())
+            import();
+        else
+            failures += rounds;
         DatabaseConnection::closeConnection();
     });
     other->start();
-    for (int i = 0; i < rounds; ++i) {
-        AchievementDao dao;
-        AchievementService service(&dao);
-        if (!service.initializePresets())
-            ++failures;
-    }
+    import();
     QVERIFY(other->wait(120000));
     delete other;
     QCOMPARE(failures.load(), 0);
     QCOMPARE(count("achievements"), 8);
     QCOMPARE(count("skins"), 9);
+}
+
+void tst_Catalogue::applyProgress()
+{
+    QVERIFY(service->initializePresets());
+    QVERIFY(!dao->applyProgress("score_50", -1));
+    QVERIFY(!dao->applyProgress("nope", 5));
+    QVERIFY(sql("UPDATE achievements SET is_enabled=0 WHERE code='score_200'").isActive());
+    QVERIFY(!dao->applyProgress("score_200", 10));
+    QVERIFY(row("score_200").startsWith("0|0|"));
+    // Progress of a locked achievement may go down.
+    QVERIFY(dao->applyProgress("score_500", 4));
+    QVERIFY(dao->applyProgress("score_500", 3));
+    QVERIFY(row("score_500").startsWith("3|0|"));
+}
+
+void tst_Catalogue::rewardSkinTogetherOrNotAtAll()
+{
+    QVERIFY(service->initializePresets());
+    QVERIFY(sql("DELETE FROM skins WHERE id='skin_confident'").isActive());
+    const QString before = row("score_50");
+    QVERIFY(!dao->applyProgress("score_50", 50));
+    QCOMPARE(row("score_50"), before);
+
+    // Clamped at the target; unlocked_at, updated_at and the skin share one timestamp.
+    QVERIFY(dao->applyProgress("score_200", 270));
+    const QStringList parts = row("score_200").split('|');
+    QCOMPARE(parts.mid(0, 2), QStringList({"200", "1"}));
+    QCOMPARE(parts.at(3), QStringLiteral("1"));
+    QCOMPARE(parts.at(2), parts.at(4));
+    QCOMPARE(sqlValue("SELECT is_unlocked||'|'||updated_at FROM skins WHERE id='skin_shouting'")
+                     .toString(),
+             QStringLiteral("1|") + parts.at(4));
+    // Unlocked is final.
+    QVERIFY(dao->applyProgress("score_200", 10));
+    QCOMPARE(row("score_200").split('|'), parts);
+    // A reward skin unlocked beforehand is fine too.
+    QVERIFY(sql("UPDATE skins SET is_unlocked=1 WHERE id='skin_determined'").isActive());
+    QVERIFY(dao->applyProgress("score_500", 500));
+}
+
+void tst_Catalogue::acknowledgeAllOrNothing()
+{
+    QVERIFY(service->initializePresets());
+    QVERIFY(dao->applyProgress("score_50", 50));
+    QVERIFY(dao->applyProgress("score_200", 200));
+    QVERIFY(!dao->acknowledgeNotifications({}));
+    QVERIFY(!dao->acknowledgeNotifications({"score_50", ""}));
+    QVERIFY(!dao->acknowledgeNotifications({"score_50", "score_500"})); // locked
+    QVERIFY(!dao->acknowledgeNotifications({"score_50", "nope"}));
+    QCOMPARE(sqlValue("SELECT SUM(notification_pending) FROM achievements").toInt(), 2);
+    QVERIFY(dao->acknowledgeNotifications({"score_50"}));
+    QVERIFY(dao->acknowledgeNotifications({"score_50"}));
+    QCOMPARE(sqlValue("SELECT group_concat(code) FROM achievements WHERE notification_pending=1")
+                     .toString(),
+             QStringLiteral("score_200"));
+}
+
+void tst_Catalogue::runStatistics()
+{
+    qint64 total = -1, collisions = -1;
+    QVariantList recent;
+    QVERIFY(dao->runStatistics("endless", 5, total, collisions, recent));
+    QCOMPARE(total + collisions + recent.size(), 0);
+
+    const QString insert
+            = QStringLiteral("INSERT INTO game_records (id,mode_id,score,wall_collision_count,"
+                             "block_collision_count,end_reason,created_at,updated_at) "
+                             "VALUES (?,?,?,?,?,?,'t','t')");
+    QVERIFY(sql(insert, {"a", "endless", 2000000000, 1, 2, "wall"}).isActive());
+    QVERIFY(sql(insert, {"b", "endless", 2000000000, 3, 0, "abandoned"}).isActive());
+    QVERIFY(sql(insert, {"c", "other", 7, 100, 100, "fall"}).isActive());
+    QVERIFY(dao->runStatistics("endless", 0, total, collisions, recent));
+    QCOMPARE(total, Q_INT64_C(4000000000)); // beyond 32 bits
+    QCOMPARE(collisions, 6);
+    QCOMPARE(recent.size(), 1);
+    QCOMPARE(recent.first().toMap().value("endReason").toString(), QStringLiteral("abandoned"));
+    QVERIFY(dao->runStatistics("endless", 10, total, collisions, recent));
+    QCOMPARE(recent.size(), 2);
+    QCOMPARE(recent.last().toMap().value("score").toLongLong(), 2000000000);
 }
 
 QTEST_GUILESS_MAIN(tst_Catalogue)
