@@ -22,7 +22,6 @@ public:
         directories.emplace_back(new QTemporaryDir);
         qputenv("XDG_CONFIG_HOME", directories.back()->path().toLocal8Bit());
     }
-    Q_INVOKABLE QVariant sqlValue(const QString &text) { return ::sqlValue(text); }
 
 private:
     std::vector<std::unique_ptr<QTemporaryDir>> directories;

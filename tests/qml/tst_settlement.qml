@@ -77,6 +77,14 @@ TestCase {
         return result
     }
 
+    function acknowledge(codes) {
+        var before = acknowledged.count
+        verify(core.acknowledgeSkinRewards("collect-" + before, codes))
+        tryCompare(acknowledged, "count", before + 1, 10000)
+        compare(acknowledged.signalArguments[before][0], "collect-" + before)
+        return acknowledged.signalArguments[before][1]
+    }
+
     function test_rewardsUntilCollected() {
         var id = core.newGameId()
         compare(id.length, 38)
@@ -85,68 +93,37 @@ TestCase {
         verify(answer.success)
         compare(answer.bestScore, 60)
         compare(codes(answer.rewards), ["score_50"])
-        var reward = answer.rewards[0]
-        compare(reward.skinId, "confident")
-        compare(reward.skinPath, "qrc:/assets/skins/confident.png")
-        compare(reward.unlocked, true)
-        compare(reward.notificationPending, true)
+        compare(answer.rewards[0].skinId, "confident")
+        compare(answer.rewards[0].skinPath, "qrc:/assets/skins/confident.png")
 
-        // Not collected yet: the next run reports it again.
+        // Not collected yet: the next run reports it again, and a batch
+        // naming a locked achievement collects nothing.
         answer = settle(run(core.newGameId(), 20))
         compare(answer.bestScore, 60)
         compare(codes(answer.rewards), ["score_50"])
+        compare(acknowledge(["score_50", "score_500"]), false)
 
-        verify(core.acknowledgeSkinRewards("collect-1", codes(answer.rewards)))
-        tryCompare(acknowledged, "count", 1, 10000)
-        compare(acknowledged.signalArguments[0][0], "collect-1")
-        compare(acknowledged.signalArguments[0][1], true)
+        // Several rewards come in list order.
+        answer = settle(run(core.newGameId(), 250))
+        compare(codes(answer.rewards), ["score_50", "score_200"])
+        compare(answer.rewards[1].skinId, "shouting")
+        compare(acknowledge(codes(answer.rewards)), true)
 
         answer = settle(run(core.newGameId(), 30))
         verify(answer.success)
         compare(answer.rewards.length, 0)
-
         // The reward skin is unlocked and can be worn.
-        var skins = core.skins()
-        var confident = null
-        for (var i = 0; i < skins.length; ++i) {
-            if (skins[i].skinId === "confident")
-                confident = skins[i]
-        }
-        verify(confident !== null)
-        compare(confident.unlocked, true)
-        verify(core.selectSkin("confident"))
+        verify(core.selectSkin("shouting"))
     }
 
-    function test_twoRewardsInOrder() {
-        var answer = settle(run(core.newGameId(), 250))
-        verify(answer.success)
-        compare(codes(answer.rewards), ["score_50", "score_200"])
-        compare(answer.rewards[1].skinId, "shouting")
-    }
-
-    function test_failedAcknowledgementKeepsRewards() {
-        var answer = settle(run(core.newGameId(), 75))
-        compare(codes(answer.rewards), ["score_50"])
-        verify(core.acknowledgeSkinRewards("wrong", ["score_500"]))
-        tryCompare(acknowledged, "count", 1, 10000)
-        compare(acknowledged.signalArguments[0][1], false)
-        answer = settle(run(core.newGameId(), 5))
-        compare(codes(answer.rewards), ["score_50"])
-    }
-
+    // Only a sample: the full table of numbers is a C++ test.
     function test_scriptNumbers_data() {
         return [
             { tag: "fraction rounds", score: 3.7, success: true, stored: 4 },
-            { tag: "whole", score: 48, success: true, stored: 48 },
             { tag: "largest", score: 2147483647, success: true, stored: 2147483647 },
-            { tag: "one past the range", score: 2147483648, success: false },
             { tag: "wraps to five", score: 4294967301, success: false },
-            { tag: "huge", score: 1e20, success: false },
             { tag: "not a number", score: NaN, success: false },
-            { tag: "infinite", score: Infinity, success: false },
-            { tag: "text", score: "abc", success: false },
-            { tag: "array", score: [1], success: false },
-            { tag: "object", score: { "value": 1 }, success: false }
+            { tag: "array", score: [1], success: false }
         ]
     }
 
@@ -157,26 +134,12 @@ TestCase {
         compare(answer.success, data.success)
         var records = core.gameRecords("numbers")
         if (data.success) {
-            compare(records.length, 1)
             compare(records[0].score, data.stored)
             compare(answer.bestScore, data.stored)
         } else {
             compare(answer.bestScore, -1)
-            compare(answer.rewards.length, 0)
             compare(records.length, 0)
         }
-    }
-
-    function test_absentCountsReadZero() {
-        var snapshot = { "id": "bare", "modeId": "bare", "endReason": "fall" }
-        var answer = settle(snapshot)
-        verify(answer.success)
-        var records = core.gameRecords("bare")
-        compare(records.length, 1)
-        compare(records[0].score, 0)
-        compare(records[0].jumpCount, 0)
-        compare(records[0].startedAt, "")
-        verify(core.latestDeathPosition("bare") === undefined)
     }
 
     function test_refusals() {
@@ -184,54 +147,23 @@ TestCase {
         delete noId.id
         verify(!core.submitGameRecord(noId))
         verify(!core.submitGameRecord(run("", 1)))
+        verify(!core.acknowledgeSkinRewards("request", []))
+        verify(!core.acknowledgeSkinRewards("", ["score_50"]))
 
-        var snapshot = run(core.newGameId(), 10)
+        // A number id is the same run as its text.
+        var snapshot = run(7, 10)
         verify(core.submitGameRecord(snapshot))
         // Still pending: refused.
-        verify(!core.submitGameRecord(snapshot))
+        verify(!core.submitGameRecord(run("7", 10)))
         tryCompare(settled, "count", 1, 10000)
+        compare(settled.signalArguments[0][0], "7")
         // Settled: accepted again, answered as already stored.
         verify(core.submitGameRecord(snapshot))
         tryCompare(settled, "count", 2, 10000)
         compare(settled.signalArguments[1][1], true)
         compare(core.gameRecords("endless").length, 1)
-
-        verify(!core.acknowledgeSkinRewards("request", []))
-        verify(!core.acknowledgeSkinRewards("", ["score_50"]))
-        wait(50)
+        // The refused acknowledgements never reached the worker, which
+        // answers in order.
         compare(acknowledged.count, 0)
-    }
-
-    function test_numberId() {
-        var answer = settle(run(7, 10))
-        compare(answer.gameId, "7")
-        compare(core.gameRecords("endless")[0].componentId, "7")
-    }
-
-    function test_invalidRunAnswered() {
-        var answer = settle(run("lava-run", 10, "endless", "lava"))
-        compare(answer.gameId, "lava-run")
-        compare(answer.success, false)
-        compare(answer.bestScore, -1)
-        compare(core.gameRecords().length, 0)
-    }
-
-    function test_achievementList() {
-        var list = core.achievements()
-        verify(list.ok)
-        compare(list.items.length, 8)
-        var hidden = []
-        for (var i = 0; i < list.items.length; ++i) {
-            if (!list.items[i].showCondition)
-                hidden.push(list.items[i].code)
-        }
-        compare(hidden, ["practice_more", "clown_moment"])
-    }
-
-    function test_settings() {
-        compare(core.appSetting("APP_SETTING", "LANGUAGE", 2), 2)
-        core.setAppSetting("APP_SETTING", "LANGUAGE", 3)
-        compare(core.appSetting("APP_SETTING", "LANGUAGE", 2), 3)
-        verify(core.appSetting("APP_SETTING", "nothing") === undefined)
     }
 }
