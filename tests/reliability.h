@@ -2,19 +2,18 @@
 #define RELIABILITY_H
 
 // Helpers shared by the reliability tests: an independent check of what a
-// database holds, and a way to start the helper child program.
+// database holds, and what a helper child needs and answers.
 
 #include <QByteArray>
-#include <QFile>
+#include <QPair>
 #include <QProcessEnvironment>
+#include <QSet>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
-#include <algorithm>
 
 // How many times a stress loop runs: the CI size, or more when
 // HOPLIX_STRESS is set (to a number, that factor; otherwise ten times).
@@ -28,15 +27,16 @@ inline int stressScaled(int ciCount)
     return ciCount * (ok && factor > 1 ? factor : 10);
 }
 
+inline void ignoreMessages(QtMsgType, const QMessageLogContext &, const QString &) { }
+
 // Opens the database file on a connection of its own, so the check sees
 // exactly what the next process to open the file would see (a hot journal
-// left by a killed writer is rolled back here), and closes it again before
-// returning so no read lock outlives the check.
+// left by a killed writer is rolled back here), and closes it again when
+// done so no read lock outlives the check.
 class DatabaseCheck
 {
 public:
     explicit DatabaseCheck(const QString &path)
-        : name(QStringLiteral("reliability_check"))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -45,160 +45,111 @@ public:
     }
     ~DatabaseCheck()
     {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name, false);
-            db.close();
-        }
+        QSqlDatabase::database(name, false).close();
         QSqlDatabase::removeDatabase(name);
     }
 
-    bool isOpen() const { return opened; }
-
-    QVariant value(const QString &text, const QVariantList &values = QVariantList()) const
+    // Every row, each column as text. A check that cannot run is a problem,
+    // not a pass.
+    QList<QStringList> rows(const QString &text, const QVariantList &values = {}) const
     {
         QSqlQuery query(QSqlDatabase::database(name, false));
         query.prepare(text);
         for (const QVariant &v : values)
             query.addBindValue(v);
-        if (!query.exec() || !query.next())
-            return QVariant();
-        return query.value(0);
-    }
-
-    QVariantList column(const QString &text) const
-    {
-        QVariantList result;
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        if (query.exec(text)) {
-            while (query.next())
-                result.append(query.value(0));
+        if (!query.exec())
+            return {QStringList(QStringLiteral("cannot run: ") + text)};
+        QList<QStringList> result;
+        while (query.next()) {
+            result.append(QStringList());
+            for (int i = 0; i < query.record().count(); ++i)
+                result.last() << query.value(i).toString();
         }
         return result;
     }
-
-    // Every problem found, empty when the database is sound. With
-    // singleMode, the achievements that count over one mode's runs are
-    // checked too (all runs must then be in one mode).
-    QStringList problems(bool singleMode) const
+    QStringList texts(const QString &text, const QVariantList &values = {}) const
     {
-        QStringList found;
+        QStringList result;
+        for (const QStringList &row : rows(text, values))
+            result << row.first();
+        return result;
+    }
+    QString value(const QString &text, const QVariantList &values = QVariantList()) const
+    {
+        return texts(text, values).value(0);
+    }
+
+    // Every problem found, joined; empty when the database is sound. With
+    // singleMode (all runs in one mode) the achievements that count over one
+    // mode's runs are checked too.
+    QString problems(bool singleMode) const
+    {
         if (!opened)
-            return QStringList(QStringLiteral("cannot open the database"));
+            return QStringLiteral("cannot open the database");
+        QStringList found = texts(QStringLiteral("PRAGMA integrity_check"));
+        if (found == QStringList(QStringLiteral("ok")))
+            found.clear();
+        const char *const checks[] = {
+                "SELECT id||' stored twice' FROM game_records GROUP BY id HAVING COUNT(*)>1",
+                "SELECT 'catalogue incomplete' WHERE (SELECT COUNT(*) FROM achievements)<>8",
+                // A half-written settlement would leave one without the other.
+                "SELECT a.code||' unlocked without its skin' FROM achievements a LEFT JOIN skins s "
+                "ON s.id=a.reward_skin_id WHERE a.is_unlocked=1 AND a.reward_skin_id IS NOT NULL "
+                "AND COALESCE(s.is_unlocked,0)=0",
+                "SELECT code||' unlocked below target' FROM achievements WHERE is_unlocked=1 AND "
+                "progress_value<>target_value"};
+        for (const char *check : checks)
+            found << texts(QLatin1String(check));
 
-        const QString integrity = value(QStringLiteral("PRAGMA integrity_check")).toString();
-        if (integrity != QLatin1String("ok"))
-            found << QStringLiteral("integrity_check: %1").arg(integrity);
-        if (value(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT id) FROM game_records")).toInt()
-            != 0)
-            found << QStringLiteral("a run is stored twice");
-        if (value(QStringLiteral("SELECT COUNT(*) FROM achievements")).toInt() != 8)
-            found << QStringLiteral("the catalogue is not complete");
-
-        // Unlocked achievements carry their reward; a half-written
-        // settlement would leave one without the other.
-        const int rewardMissing
-                = value(QStringLiteral("SELECT COUNT(*) FROM achievements a LEFT JOIN skins s ON "
-                                       "s.id=a.reward_skin_id "
-                                       "WHERE a.is_unlocked=1 AND a.reward_skin_id IS NOT NULL AND "
-                                       "COALESCE(s.is_unlocked,0)=0"))
-                          .toInt();
-        if (rewardMissing != 0)
-            found << QStringLiteral("%1 unlocked achievements without their skin")
-                             .arg(rewardMissing);
-        const int unlockedBelowTarget
-                = value(QStringLiteral("SELECT COUNT(*) FROM achievements WHERE is_unlocked=1 AND "
-                                       "progress_value<>target_value"))
-                          .toInt();
-        if (unlockedBelowTarget != 0)
-            found << QStringLiteral("%1 unlocked achievements below target")
-                             .arg(unlockedBelowTarget);
-
-        // Achievements whose progress only ever rises follow the best run of
-        // any mode.
-        const qint64 bestScore = value(QStringLiteral("SELECT COALESCE(MAX(score),0) FROM "
-                                                      "game_records"))
-                                         .toLongLong();
-        const qint64 bestJumps = value(QStringLiteral("SELECT COALESCE(MAX(max_section_jump_"
-                                                      "count),0) FROM game_records"))
-                                         .toLongLong();
-        for (const char *code : {"score_50", "score_200", "score_500"})
-            checkFollows(found, QLatin1String(code), bestScore);
-        checkFollows(found, QStringLiteral("stay_in_place"), bestJumps);
-
-        if (singleMode) {
-            checkFollows(found, QStringLiteral("every_point_counts"),
-                         value(QStringLiteral("SELECT COALESCE(SUM(score),0) FROM game_records"))
-                                 .toLongLong());
-            checkFollows(found, QStringLiteral("headstrong"),
-                         value(QStringLiteral("SELECT COALESCE(SUM(wall_collision_count+block_"
-                                              "collision_count),0) FROM game_records"))
-                                 .toLongLong());
-            checkFollows(found, QStringLiteral("practice_more"), lowScoreStreak(), true);
+        // Achievements following a figure of the stored runs: a locked one
+        // holds the figure clamped to its target, an unlocked one needs the
+        // figure to have reached it - except the streak, which may have
+        // broken since.
+        const QList<QPair<QString, QString>> follows{
+                {"score_50,score_200,score_500", "SELECT MAX(score) FROM game_records"},
+                {"stay_in_place", "SELECT MAX(max_section_jump_count) FROM game_records"},
+                // From here on over one mode's runs.
+                {"every_point_counts", "SELECT SUM(score) FROM game_records"},
+                {"headstrong",
+                 "SELECT SUM(wall_collision_count+block_collision_count) FROM game_records"},
+                // Deaths scoring 0 to 10 since the last run that was not one.
+                {"practice_more",
+                 "SELECT COUNT(*) FROM (SELECT rowid FROM game_records ORDER BY rowid DESC "
+                 "LIMIT 10) WHERE rowid>(SELECT COALESCE(MAX(rowid),0) FROM game_records WHERE "
+                 "end_reason='abandoned' OR score NOT BETWEEN 0 AND 10)"}};
+        for (const auto &follow : follows.mid(0, singleMode ? follows.size() : 2)) {
+            found << texts(QStringLiteral("SELECT code||' progress '||progress_value||', runs say "
+                                          "'||f FROM (SELECT *, COALESCE((%1),0) AS f FROM "
+                                          "achievements WHERE instr(',%2,', ','||code||',')) "
+                                          "WHERE CASE WHEN is_unlocked THEN f<target_value AND "
+                                          "code<>'practice_more' ELSE "
+                                          "progress_value<>MIN(f,target_value) END")
+                                   .arg(follow.second, follow.first));
         }
-        return found;
+        return found.join(QStringLiteral("; "));
     }
 
 private:
-    // A locked achievement's progress equals the figure clamped to its
-    // target; an unlocked one needs the figure to have reached it. With
-    // exact, an unlocked one proves nothing about the current figure (the
-    // series may have been broken since).
-    void checkFollows(QStringList &found, const QString &code, qint64 figure,
-                      bool exact = false) const
-    {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        query.prepare(QStringLiteral("SELECT progress_value, target_value, is_unlocked FROM "
-                                     "achievements WHERE code=?"));
-        query.addBindValue(code);
-        if (!query.exec() || !query.next()) {
-            found << QStringLiteral("%1 missing").arg(code);
-            return;
-        }
-        const qint64 progress = query.value(0).toLongLong();
-        const qint64 target = query.value(1).toLongLong();
-        const bool unlocked = query.value(2).toBool();
-        if (unlocked) {
-            if (!exact && figure < target)
-                found << QStringLiteral("%1 unlocked with %2 of %3")
-                                 .arg(code)
-                                 .arg(figure)
-                                 .arg(target);
-            return;
-        }
-        if (progress != std::min(figure, target))
-            found << QStringLiteral("%1 progress %2, runs say %3 (target %4)")
-                             .arg(code)
-                             .arg(progress)
-                             .arg(figure)
-                             .arg(target);
-    }
-
-    // Deaths scoring 0 to 10 in a row, newest first, as the stored rows say.
-    qint64 lowScoreStreak() const
-    {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        qint64 streak = 0;
-        if (!query.exec(QStringLiteral("SELECT score, end_reason FROM game_records ORDER BY "
-                                       "rowid DESC LIMIT 10")))
-            return -1;
-        while (query.next()) {
-            const int score = query.value(0).toInt();
-            const QString reason = query.value(1).toString();
-            if (reason == QLatin1String("abandoned") || score < 0 || score > 10)
-                break;
-            ++streak;
-        }
-        return streak;
-    }
-
-    QString name;
+    const QString name = QStringLiteral("reliability_check");
     bool opened;
 };
 
-inline QByteArray fileBytes(const QString &path)
+// The helper child's environment: the given configuration directory.
+inline QProcessEnvironment childEnvironment(const QString &configHome)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    return environment;
+}
+
+// Sorts the child's answers ("settled <id> <0|1>", "saved <id> <0|1>") by outcome.
+inline void readAnswers(const QByteArray &output, QSet<QString> &succeeded, QSet<QString> &failed)
+{
+    for (const QByteArray &line : output.split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 3)
+            (words.at(2) == "1" ? succeeded : failed).insert(QString::fromLatin1(words.at(1)));
+    }
 }
 
 #endif // RELIABILITY_H

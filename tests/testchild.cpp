@@ -62,26 +62,18 @@ public:
             if (core.submitGameRecord(run))
                 ++inFlight;
             else
-                report(QStringLiteral("refused %1")
-                               .arg(run.value(QStringLiteral("id")).toString()));
+                report(QStringLiteral("refused ") + run.value(QStringLiteral("id")).toString());
             // Now and then the GUI thread writes too, competing for the lock.
             if (random() % 4 == 0) {
-                const QVariantMap save
-                        = nextRun(QStringLiteral("%1-s%2").arg(prefix).arg(submitted));
+                const QVariantMap s = nextRun(QStringLiteral("%1-s%2").arg(prefix).arg(submitted));
+                const auto count = [&s](const char *key) { return s.value(key).toInt(); };
                 const bool saved = core.saveGameRecord(
-                        save.value(QStringLiteral("id")).toString(),
-                        save.value(QStringLiteral("modeId")).toString(),
-                        save.value(QStringLiteral("score")).toInt(),
-                        save.value(QStringLiteral("endReason")).toString(),
-                        save.value(QStringLiteral("startedAt")).toString(),
-                        save.value(QStringLiteral("endedAt")).toString(), QVariant(1.5),
-                        QVariant(-2.0), save.value(QStringLiteral("jumpCount")).toInt(),
-                        save.value(QStringLiteral("maxSectionJumpCount")).toInt(),
-                        save.value(QStringLiteral("wallCollisionCount")).toInt(),
-                        save.value(QStringLiteral("blockCollisionCount")).toInt());
-                report(QStringLiteral("saved %1 %2")
-                               .arg(save.value(QStringLiteral("id")).toString())
-                               .arg(saved ? 1 : 0));
+                        s.value("id").toString(), s.value("modeId").toString(), count("score"),
+                        s.value("endReason").toString(), s.value("startedAt").toString(),
+                        s.value("endedAt").toString(), 1.5, -2.0, count("jumpCount"),
+                        count("maxSectionJumpCount"), count("wallCollisionCount"),
+                        count("blockCollisionCount"));
+                report(QStringLiteral("saved %1 %2").arg(s.value("id").toString()).arg(int(saved)));
             }
         }
         if (inFlight == 0 && runs >= 0 && submitted >= runs) {
@@ -93,27 +85,24 @@ public:
 private:
     // Mostly small scores, so the total-score and streak achievements stay
     // locked for a good while and their progress is worth checking; now and
-    // then a big one that unlocks a best-score achievement.
+    // then a big one that unlocks a best-score achievement. Drawn one after
+    // the other: the order of arguments is unspecified.
     QVariantMap nextRun(const QString &id)
     {
-        QVariantMap run;
         const unsigned roll = random() % 100;
-        const int score = roll < 60 ? int(random() % 11)
-                : roll < 95         ? int(random() % 60)
-                                    : int(random() % 260);
-        run.insert(QStringLiteral("id"), id);
-        run.insert(QStringLiteral("modeId"), QStringLiteral("endless"));
-        run.insert(QStringLiteral("score"), score);
-        run.insert(QStringLiteral("endReason"), QLatin1String(kReasons[random() % 4]));
-        run.insert(QStringLiteral("startedAt"),
-                   QStringLiteral("2025-01-31T08:05:09Z") + QString(padding, QLatin1Char('x')));
-        run.insert(QStringLiteral("endedAt"), QStringLiteral("2025-01-31T08:06:00Z"));
-        run.insert(QStringLiteral("deathWorldY"), double(random() % 1000) / 7.0);
-        run.insert(QStringLiteral("deathWorldX"), double(random() % 1000) / 3.0);
-        run.insert(QStringLiteral("jumpCount"), int(random() % 200));
-        run.insert(QStringLiteral("maxSectionJumpCount"), int(random() % 32));
-        run.insert(QStringLiteral("wallCollisionCount"), int(random() % 3));
-        run.insert(QStringLiteral("blockCollisionCount"), int(random() % 3));
+        const int score = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
+        QVariantMap run{{"id", id},
+                        {"modeId", "endless"},
+                        {"score", score},
+                        {"startedAt", "2025-01-31T08:05:09Z" + QString(padding, QLatin1Char('x'))},
+                        {"endedAt", "2025-01-31T08:06:00Z"}};
+        run.insert("endReason", QLatin1String(kReasons[random() % 4]));
+        run.insert("deathWorldY", double(random() % 1000) / 7.0);
+        run.insert("deathWorldX", double(random() % 1000) / 3.0);
+        run.insert("jumpCount", int(random() % 200));
+        run.insert("maxSectionJumpCount", int(random() % 32));
+        run.insert("wallCollisionCount", int(random() % 3));
+        run.insert("blockCollisionCount", int(random() % 3));
         return run;
     }
 

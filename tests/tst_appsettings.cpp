@@ -6,34 +6,27 @@
 #include <QFileInfo>
 #include <QSettings>
 
+namespace {
+
+QByteArray fileContent()
+{
+    QFile file(AppSettings::filePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
 class tst_AppSettings : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { setTestApplicationNames(); }
 
-    void fileInConfigurationLocation();
     void conversion_data();
     void conversion();
     void survivesRestart();
-    void missingKey();
     void emptyKeyLeavesFileAlone();
-    void emptyGroupReturnsDefault();
 };
-
-void tst_AppSettings::fileInConfigurationLocation()
-{
-    TestStorage storage;
-    QCOMPARE(AppSettings::filePath(),
-             TestStorage::configLocation() + QStringLiteral("/config/appSettings.conf"));
-    AppSettings settings;
-    QVERIFY(QFileInfo(TestStorage::configLocation() + QStringLiteral("/config")).isDir());
-    settings.setValue(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 3);
-    QFile file(AppSettings::filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    QVERIFY2(text.contains("[APP_SETTING]\nLANGUAGE=3"), text.constData());
-}
 
 // What a value in the file (which the toolkit reads back as text) becomes for
 // each type of default.
@@ -83,67 +76,36 @@ void tst_AppSettings::conversion()
 void tst_AppSettings::survivesRestart()
 {
     TestStorage storage;
-    AppSettings first;
-    first.setValue(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 3);
-    // Within the same run, before any reload.
-    QVariant value = first.value(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 0);
-    QCOMPARE(value.type(), QVariant::Int);
-    QCOMPARE(value.toInt(), 3);
-
+    QVERIFY(!AppSettings().value("APP_SETTING", "LANGUAGE").isValid());
+    AppSettings().setValue("APP_SETTING", "LANGUAGE", 3);
     // A new object reads the file, as the next start does; start-up's own
     // reader sees the same value.
-    AppSettings second;
-    value = second.value(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 0);
+    const QVariant value = AppSettings().value("APP_SETTING", "LANGUAGE", 0);
     QCOMPARE(value.type(), QVariant::Int);
     QCOMPARE(value.toInt(), 3);
     QSettings plain(AppSettings::filePath(), QSettings::NativeFormat);
     QCOMPARE(plain.value(QStringLiteral("APP_SETTING/LANGUAGE")).toInt(), 3);
 }
 
-void tst_AppSettings::missingKey()
-{
-    TestStorage storage;
-    AppSettings settings;
-    const QVariant withDefault
-            = settings.value(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 5);
-    QCOMPARE(withDefault.type(), QVariant::Int);
-    QCOMPARE(withDefault.toInt(), 5);
-    QVERIFY(!settings.value(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE")).isValid());
-}
-
 void tst_AppSettings::emptyKeyLeavesFileAlone()
 {
     TestStorage storage;
     AppSettings settings;
-    settings.setValue(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 3);
+    settings.setValue("APP_SETTING", "LANGUAGE", 3);
     const QFileInfo before(AppSettings::filePath());
-    QVERIFY(before.exists());
-    QFile file(AppSettings::filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray contentBefore = file.readAll();
-    file.close();
+    const QByteArray contentBefore = fileContent();
 
     // Any rewrite would move the modification time past this point.
     QTest::qWait(1100);
-    QTest::ignoreMessage(QtWarningMsg, "[AppSettings] group and key must not be empty");
-    settings.setValue(QStringLiteral("APP_SETTING"), QString(), 4);
-    QTest::ignoreMessage(QtWarningMsg, "[AppSettings] group and key must not be empty");
-    settings.setValue(QString(), QStringLiteral("LANGUAGE"), 4);
-
-    const QFileInfo after(AppSettings::filePath());
-    QCOMPARE(after.lastModified(), before.lastModified());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), contentBefore);
-}
-
-void tst_AppSettings::emptyGroupReturnsDefault()
-{
-    TestStorage storage;
-    AppSettings settings;
-    settings.setValue(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 3);
-    QTest::ignoreMessage(QtWarningMsg, "[AppSettings] group and key must not be empty");
-    const QVariant value = settings.value(QString(), QStringLiteral("LANGUAGE"), 7);
-    QCOMPARE(value, QVariant(7));
+    const char warning[] = "[AppSettings] group and key must not be empty";
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    settings.setValue("APP_SETTING", QString(), 4);
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    settings.setValue(QString(), "LANGUAGE", 4);
+    QCOMPARE(QFileInfo(AppSettings::filePath()).lastModified(), before.lastModified());
+    QCOMPARE(fileContent(), contentBefore);
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    QCOMPARE(settings.value(QString(), "LANGUAGE", 7), QVariant(7));
 }
 
 QTEST_GUILESS_MAIN(tst_AppSettings)

@@ -14,12 +14,18 @@
 
 namespace {
 
-QStringList capturedWarnings;
+QStringList warnings;
 
 void captureWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtWarningMsg)
-        capturedWarnings << message;
+        warnings << message;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -45,11 +51,9 @@ void BrokenEnvironmentTest::unusableDatabase()
 {
     QFETCH(bool, blockDirectory);
     TestStorage storage;
-    const QString config = TestStorage::configLocation();
-    QVERIFY(QDir().mkpath(blockDirectory ? config : config + QStringLiteral("/db")));
-    const QString blocker
-            = blockDirectory ? config + QStringLiteral("/db") : storage.databasePath();
-
+    const QString directory = TestStorage::configLocation() + QStringLiteral("/db");
+    QVERIFY(QDir().mkpath(blockDirectory ? TestStorage::configLocation() : directory));
+    const QString blocker = blockDirectory ? directory : storage.databasePath();
     QByteArray garbage(64 * 1024, Qt::Uninitialized);
     std::mt19937 random(99);
     for (char &byte : garbage)
@@ -60,63 +64,48 @@ void BrokenEnvironmentTest::unusableDatabase()
         QCOMPARE(file.write(garbage), qint64(garbage.size()));
     }
 
-    capturedWarnings.clear();
+    warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureWarnings);
     {
         ApplicationCore core;
-        QVERIFY(capturedWarnings.contains(QStringLiteral(
-                "[ApplicationCore] achievements unavailable: initialization failed")));
-        QVERIFY(!capturedWarnings.filter(QStringLiteral("[DatabaseConnection]")).isEmpty());
+        QVERIFY(warnings.contains(
+                "[ApplicationCore] achievements unavailable: initialization failed"));
+        QVERIFY(!warnings.filter(QStringLiteral("[DatabaseConnection]")).isEmpty());
 
-        QCOMPARE(core.saveGameRecord(QStringLiteral("r1"), QStringLiteral("endless"), 10,
-                                     QStringLiteral("wall"), QString(""), QString("")),
-                 false);
-        QCOMPARE(core.gameRecords(), QVariantList());
-        QCOMPARE(core.gameRecords(QStringLiteral("endless")), QVariantList());
+        QVERIFY(!core.saveGameRecord("r1", "endless", 10, "wall", "", ""));
+        QCOMPARE(core.gameRecords() + core.gameRecords("endless") + core.skins(), QVariantList());
         QCOMPARE(core.highestScore(), -1);
-        QCOMPARE(core.highestScore(QStringLiteral("endless")), -1);
-        QVERIFY(!core.latestDeathPosition(QStringLiteral("endless")).isValid());
+        QCOMPARE(core.highestScore("endless"), -1);
+        QVERIFY(!core.latestDeathPosition("endless").isValid());
         const QVariantMap achievements = core.achievements();
         QCOMPARE(achievements.value(QStringLiteral("ok")), QVariant(false));
         QCOMPARE(achievements.value(QStringLiteral("items")).toList(), QVariantList());
-        QCOMPARE(core.skins(), QVariantList());
-        QCOMPARE(core.selectSkin(QStringLiteral("default")), false);
-        QCOMPARE(core.unlockSkin(QStringLiteral("clown")), false);
+        QVERIFY(!core.selectSkin("default"));
+        QVERIFY(!core.unlockSkin("clown"));
 
         // The settings live elsewhere and keep working.
-        core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 2);
-        QCOMPARE(core.appSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), 0),
-                 QVariant(2));
+        core.setAppSetting("APP_SETTING", "LANGUAGE", 2);
+        QCOMPARE(core.appSetting("APP_SETTING", "LANGUAGE", 0), QVariant(2));
 
         // Every accepted submission still gets its one, failed, answer.
         QSignalSpy settled(&core, &ApplicationCore::gameSettled);
         QSignalSpy acknowledged(&core, &ApplicationCore::skinRewardsAcknowledged);
-        const QStringList ids{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-        for (const QString &id : ids) {
-            QVERIFY(core.submitGameRecord({{QStringLiteral("id"), id},
-                                           {QStringLiteral("modeId"), QStringLiteral("endless")},
-                                           {QStringLiteral("score"), 1},
-                                           {QStringLiteral("endReason"), QStringLiteral("fall")}}));
-        }
-        QVERIFY(core.acknowledgeSkinRewards(QStringLiteral("req"), {QStringLiteral("score_50")}));
+        const QStringList ids{"a", "b", "c"};
+        for (const QString &id : ids)
+            QVERIFY(core.submitGameRecord(runSnapshot(id, 1)));
+        QVERIFY(core.acknowledgeSkinRewards("req", {"score_50"}));
         QTRY_COMPARE(settled.count(), ids.size());
-        for (int i = 0; i < ids.size(); ++i) {
-            QCOMPARE(settled.at(i).at(0).toString(), ids.at(i));
-            QCOMPARE(settled.at(i).at(1).toBool(), false);
-            QCOMPARE(settled.at(i).at(2).toList(), QVariantList());
-            QCOMPARE(settled.at(i).at(3).toInt(), -1);
-        }
+        for (int i = 0; i < ids.size(); ++i)
+            QCOMPARE(settled.at(i), (QList<QVariant>{ids.at(i), false, QVariantList(), -1}));
         QTRY_COMPARE(acknowledged.count(), 1);
         QCOMPARE(acknowledged.at(0).at(1).toBool(), false);
     }
     qInstallMessageHandler(previous);
 
     QCOMPARE(fileBytes(blocker), garbage);
-    if (blockDirectory)
-        QVERIFY(QFileInfo(blocker).isFile());
-    else
-        QCOMPARE(QDir(config + QStringLiteral("/db")).entryList(QDir::Files),
-                 QStringList(QStringLiteral("harbour-hoplix.db")));
+    QVERIFY(QFileInfo(blocker).isFile());
+    if (!blockDirectory)
+        QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList("harbour-hoplix.db"));
 }
 
 QTEST_GUILESS_MAIN(BrokenEnvironmentTest)
