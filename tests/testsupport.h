@@ -10,9 +10,12 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QVariant>
 #include <QVariantMap>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 
 // Gives a test its own configuration directory (database and settings), and
@@ -71,6 +74,23 @@ inline QVariant sqlValue(const QString &text, const QVariantList &values = QVari
 {
     QSqlQuery query = sql(text, values);
     return query.next() ? query.value(0) : QVariant();
+}
+
+// Runs work on the calling thread and, at the same time, on a new thread with
+// a connection of its own; true when both report success. The argument names
+// the thread, for ids that must not collide.
+inline bool onTwoThreads(const std::function<bool(const QString &)> &work)
+{
+    std::atomic<bool> otherOk(false);
+    QThread *other = QThread::create([&] {
+        otherOk = DatabaseConnection::initialize() && work(QStringLiteral("worker"));
+        DatabaseConnection::closeConnection();
+    });
+    other->start();
+    const bool ok = work(QStringLiteral("gui"));
+    const bool finished = other->wait(120000);
+    delete other;
+    return ok && finished && otherOk;
 }
 
 // A finished run as the front end hands it over.

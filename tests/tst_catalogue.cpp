@@ -5,35 +5,21 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QThread>
-
-#include <atomic>
 
 namespace {
 
 QJsonObject entry(const QString &code, const QString &skin)
 {
-    QJsonObject o;
-    o.insert(QStringLiteral("code"), code);
-    o.insert(QStringLiteral("condition_type"), 4);
-    o.insert(QStringLiteral("target_value"), 50);
-    o.insert(QStringLiteral("window_seconds"), -1);
-    o.insert(QStringLiteral("sort_order"), 10);
-    o.insert(QStringLiteral("parameters"), QJsonObject());
-    o.insert(QStringLiteral("show_condition"), true);
-    o.insert(QStringLiteral("is_enabled"), true);
-    o.insert(QStringLiteral("reward_skin_id"), skin);
-    o.insert(QStringLiteral("reward_skin_path"),
-             QStringLiteral("qrc:/assets/skins/%1.png").arg(skin));
-    return o;
+    return {{"code", code},           {"condition_type", 4},
+            {"target_value", 50},     {"window_seconds", -1},
+            {"sort_order", 10},       {"parameters", QJsonObject()},
+            {"show_condition", true}, {"is_enabled", true},
+            {"reward_skin_id", skin}, {"reward_skin_path", "qrc:/assets/skins/" + skin + ".png"}};
 }
 
 QByteArray catalogue(const QJsonArray &entries, const QJsonValue &version = 1)
 {
-    QJsonObject root;
-    root.insert(QStringLiteral("version"), version);
-    root.insert(QStringLiteral("achievements"), entries);
-    return QJsonDocument(root).toJson();
+    return QJsonDocument(QJsonObject{{"version", version}, {"achievements", entries}}).toJson();
 }
 
 int count(const char *table)
@@ -260,28 +246,15 @@ void tst_Catalogue::conflictingRewardRollsBackEverything()
 // The GUI thread and the worker import at the same moment: both must succeed.
 void tst_Catalogue::concurrentImports()
 {
-    const int rounds = 25;
-    std::atomic<int> failures(0);
-    auto import = [&] {
-        for (int i = 0; i < rounds; ++i) {
+    const auto importAll = [](const QString &) {
+        bool ok = true;
+        for (int i = 0; i < 25; ++i) {
             AchievementDao threadDao;
-            AchievementService threadService(&threadDao);
-            if (!threadService.initializePresets())
-                ++failures;
+            ok = AchievementService(&threadDao).initializePresets() && ok;
         }
+        return ok;
     };
-    QThread *other = QThread::create([&] {
-        if (DatabaseConnection::initialize())
-            import();
-        else
-            failures += rounds;
-        DatabaseConnection::closeConnection();
-    });
-    other->start();
-    import();
-    QVERIFY(other->wait(120000));
-    delete other;
-    QCOMPARE(failures.load(), 0);
+    QVERIFY(onTwoThreads(importAll));
     QCOMPARE(count("achievements"), 8);
     QCOMPARE(count("skins"), 9);
 }

@@ -5,10 +5,6 @@
 #include "skinservice.h"
 #include "testsupport.h"
 
-#include <QThread>
-
-#include <atomic>
-
 namespace {
 
 GameRecord *makeRun(QObject *parent, const QString &id, const QString &mode, int score,
@@ -140,48 +136,28 @@ void tst_Storage::constraints()
 void tst_Storage::concurrentWritersLoseNothing()
 {
     const int perThread = 150;
-    std::atomic<int> failures(0);
-    auto writer = [&](const QString &prefix) {
-        if (!DatabaseConnection::initialize()) {
-            failures += perThread;
-            return;
+    const auto writeAll = [](const QString &prefix) {
+        QSqlDatabase db = DatabaseConnection::database();
+        int landed = 0;
+        for (int i = 0; i < perThread; ++i) {
+            if (!DatabaseConnection::beginWriteTransaction(db))
+                continue;
+            QSqlQuery read(db);
+            QSqlQuery write(db);
+            write.prepare(QStringLiteral("INSERT INTO game_records (id,created_at,updated_at) "
+                                         "VALUES (?,'t','t')"));
+            write.addBindValue(prefix + QString::number(i));
+            const bool ok = read.exec(QStringLiteral("SELECT COUNT(*) FROM game_records"))
+                    && read.next() && write.exec();
+            read.finish();
+            if (ok && db.commit())
+                ++landed;
+            else
+                db.rollback();
         }
-        {
-            QSqlDatabase db = DatabaseConnection::database();
-            for (int i = 0; i < perThread; ++i) {
-                if (!DatabaseConnection::beginWriteTransaction(db)) {
-                    ++failures;
-                    continue;
-                }
-                bool ok;
-                {
-                    QSqlQuery read(db);
-                    ok = read.exec(QStringLiteral("SELECT COUNT(*) FROM game_records"))
-                            && read.next();
-                    QSqlQuery write(db);
-                    write.prepare(QStringLiteral("INSERT INTO game_records "
-                                                 "(id,created_at,updated_at) VALUES (?,'t','t')"));
-                    write.addBindValue(prefix + QString::number(i));
-                    ok = ok && write.exec();
-                }
-                if (!ok || !db.commit()) {
-                    db.rollback();
-                    ++failures;
-                }
-            }
-        }
-        DatabaseConnection::closeConnection();
+        return landed == perThread;
     };
-
-    QThread *a = QThread::create([&] { writer(QStringLiteral("a")); });
-    QThread *b = QThread::create([&] { writer(QStringLiteral("b")); });
-    a->start();
-    b->start();
-    QVERIFY(a->wait(120000));
-    QVERIFY(b->wait(120000));
-    delete a;
-    delete b;
-    QCOMPARE(failures.load(), 0);
+    QVERIFY(onTwoThreads(writeAll));
     QCOMPARE(sqlValue(QStringLiteral("SELECT COUNT(*) FROM game_records")).toInt(), 2 * perThread);
 }
 
