@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-
-#include <functional>
+#include <QScopeGuard>
 
 // Starts the real application offscreen with its own configuration directory,
 // waits until the front end reports that it is up, and stops it again.
@@ -92,20 +91,13 @@ void tst_Startup::startsFrontEnd()
 
     QProcess application;
     // However the checks below end, the application does not outlive the test.
-    const auto stop = [&application] {
-        if (application.state() == QProcess::NotRunning)
-            return;
+    const auto stop = qScopeGuard([&application] {
         application.terminate();
-        if (!application.waitForFinished(10000)) {
+        if (application.state() != QProcess::NotRunning && !application.waitForFinished(10000)) {
             application.kill();
             application.waitForFinished(10000);
         }
-    };
-    struct Guard
-    {
-        std::function<void()> run;
-        ~Guard() { run(); }
-    } guard{stop};
+    });
     application.setProcessEnvironment(environment);
     application.setProgram(program);
     application.start();
