@@ -289,7 +289,7 @@ void BadInputTest::badInput()
                                 {"startedAt", row[2]},
                                 {"endedAt", row[3]}};
                     for (int i = 0; i < kCountKeys.size(); ++i)
-                        snapshot.insert(kCountKeys[i], row[4 + i].toInt() + (i == 0 && index % 2));
+                        snapshot.insert(kCountKeys[i], row[4 + i].toLongLong() + (i == 0 && index % 2));
                 }
                 const QString id = snapshot.value("id").toString();
                 const bool accept = !id.isEmpty() && !ids.contains(id);
