@@ -2,7 +2,6 @@
 
 #include "databaseconnection.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,11 +57,6 @@ const char kRecentRuns[]
 
 const char kDefaultSkinId[] = "default";
 const char kDefaultSkinPath[] = "qrc:/assets/skins/default.png";
-
-QString isoNow()
-{
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
 
 // NULL reads as empty text.
 QString text(const QVariant &value)
@@ -163,7 +157,7 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
         return true;
 
     const bool reached = progress >= target;
-    const QString now = isoNow();
+    const QString now = DatabaseConnection::timestamp();
 
     bool skinOk = true;
     if (reached && !rewardSkinId.isEmpty()) {
@@ -218,7 +212,7 @@ bool AchievementDao::writePreset(const Achievement &a)
     if (!ok)
         return false;
 
-    const QString now = isoNow();
+    const QString now = DatabaseConnection::timestamp();
     QSqlQuery write(db);
     if (exists) {
         write.prepare(QLatin1String(kUpdatePreset));
@@ -251,7 +245,7 @@ bool AchievementDao::acknowledgeNotifications(const QVariantList &codes)
     if (codes.isEmpty())
         return false;
     return inWriteTransaction([&] {
-        const QString now = isoNow();
+        const QString now = DatabaseConnection::timestamp();
         QSqlQuery query(DatabaseConnection::database());
         query.prepare(QLatin1String(kAcknowledge));
         for (const QVariant &entry : codes) {
@@ -274,7 +268,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     if (!DatabaseConnection::beginWriteTransaction(db))
         return false;
 
-    const QString now = isoNow();
+    const QString now = DatabaseConnection::timestamp();
     QVariantMap skins = rewardSkins;
     skins.insert(QLatin1String(kDefaultSkinId), QLatin1String(kDefaultSkinPath));
 

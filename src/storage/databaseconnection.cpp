@@ -1,5 +1,6 @@
 #include "databaseconnection.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QSqlError>
@@ -119,4 +120,9 @@ bool DatabaseConnection::beginWriteTransaction(QSqlDatabase &db)
         return false;
     QSqlQuery query(db);
     return query.exec(QLatin1String(kBeginImmediate));
+}
+
+QString DatabaseConnection::timestamp()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }

@@ -24,6 +24,9 @@ public:
     // writes, because SQLite will not wait where waiting could deadlock;
     // taking the lock first lets the busy timeout do its job.
     static bool beginWriteTransaction(QSqlDatabase &db);
+    // The current UTC time as every table stores it: ISO 8601, whole seconds,
+    // a trailing "Z" (2025-01-31T08:05:09Z).
+    static QString timestamp();
 
 private:
     DatabaseConnection() = delete;

@@ -3,7 +3,6 @@
 #include "databaseconnection.h"
 #include "gamerecord.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -38,11 +37,6 @@ const char kLatestDeathPosition[]
         = "SELECT death_world_y, death_world_x FROM game_records WHERE mode_id=:mode_id ORDER BY "
           "rowid DESC LIMIT 1";
 
-QString isoNow()
-{
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
-
 // The values that insert and update bind alike.
 void bindValues(QSqlQuery &query, const GameRecord *record)
 {
@@ -74,9 +68,11 @@ bool GameRecordDao::insert(GameRecord *record)
     query.prepare(QLatin1String(kInsert));
     bindValues(query, record);
     query.bindValue(QStringLiteral(":created_at"),
-                    record->createdAt().isEmpty() ? isoNow() : record->createdAt());
+                    record->createdAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : record->createdAt());
     query.bindValue(QStringLiteral(":updated_at"),
-                    record->updatedAt().isEmpty() ? isoNow() : record->updatedAt());
+                    record->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : record->updatedAt());
     if (!query.exec()) {
         qWarning() << "[GameRecordDao] insert failed:" << query.lastError().text();
         return false;
@@ -91,7 +87,7 @@ bool GameRecordDao::update(GameRecord *record)
     QSqlQuery query(DatabaseConnection::database());
     query.prepare(QLatin1String(kUpdate));
     bindValues(query, record);
-    query.bindValue(QStringLiteral(":updated_at"), isoNow());
+    query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
     if (!query.exec()) {
         qWarning() << "[GameRecordDao] update failed:" << query.lastError().text();
         return false;

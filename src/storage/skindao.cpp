@@ -3,7 +3,6 @@
 #include "databaseconnection.h"
 #include "skin.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,11 +26,6 @@ const char kSetUnlocked[]
           "skin_id=:skin_id";
 const char kFindBySkinId[] = "SELECT * FROM skins WHERE skin_id=:skin_id";
 const char kFindAll[] = "SELECT * FROM skins ORDER BY skin_id";
-
-QString isoNow()
-{
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-}
 
 int flag(bool value)
 {
@@ -57,9 +51,11 @@ bool SkinDao::insert(Skin *skin)
     query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
     query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
     query.bindValue(QStringLiteral(":created_at"),
-                    skin->createdAt().isEmpty() ? isoNow() : skin->createdAt());
+                    skin->createdAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                : skin->createdAt());
     query.bindValue(QStringLiteral(":updated_at"),
-                    skin->updatedAt().isEmpty() ? isoNow() : skin->updatedAt());
+                    skin->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                : skin->updatedAt());
     if (!query.exec()) {
         qWarning() << "[SkinDao] insert failed:" << query.lastError().text();
         return false;
@@ -78,7 +74,7 @@ bool SkinDao::update(Skin *skin)
     query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
     query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
     query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
-    query.bindValue(QStringLiteral(":updated_at"), isoNow());
+    query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
     return query.exec() && query.numRowsAffected() > 0;
 }
 
