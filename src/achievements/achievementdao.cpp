@@ -185,7 +185,12 @@ bool AchievementDao::updateProgress(const QString &code, int progress)
     return inWriteTransaction([&] { return applyProgress(code, progress); });
 }
 
-bool AchievementDao::writePreset(const Achievement &a)
+bool AchievementDao::writePreset(const Achievement &achievement)
+{
+    return writePreset(achievement, DatabaseConnection::timestamp());
+}
+
+bool AchievementDao::writePreset(const Achievement &a, const QString &now)
 {
     QSqlDatabase db = DatabaseConnection::database();
 
@@ -212,7 +217,6 @@ bool AchievementDao::writePreset(const Achievement &a)
     if (!ok)
         return false;
 
-    const QString now = DatabaseConnection::timestamp();
     QSqlQuery write(db);
     if (exists) {
         write.prepare(QLatin1String(kUpdatePreset));
@@ -317,7 +321,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             Achievement resolved = preset;
             resolved.rewardSkinId = find.value(0).toString();
             find.finish();
-            if (!writePreset(resolved)) {
+            if (!writePreset(resolved, now)) {
                 // A refusal is not a statement error: nothing to report.
                 lastError.clear();
                 return false;

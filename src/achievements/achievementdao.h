@@ -31,6 +31,10 @@ public:
     bool importPresets(const QList<Achievement> &presets, const QVariantMap &rewardSkins);
     bool runStatistics(const QString &modeId, int recentRunLimit, qint64 &totalScore,
                        qint64 &totalCollisions, QVariantList &recentRuns);
+
+private:
+    // The import stamps every row it writes with one time, its own.
+    bool writePreset(const Achievement &achievement, const QString &now);
 };
 
 #endif // ACHIEVEMENTDAO_H
