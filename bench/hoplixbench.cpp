@@ -10,10 +10,10 @@
 //
 // Each benchmark gets its own temporary configuration directory.
 
-#include "achievementdao.h"
-#include "achievementservice.h"
-#include "applicationcore.h"
-#include "databaseconnection.h"
+#include "achievements/achievementdao.h"
+#include "achievements/achievementservice.h"
+#include "app/applicationcore.h"
+#include "storage/databaseconnection.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

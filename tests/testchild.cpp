@@ -11,7 +11,7 @@
 //
 // Lines: "ready", "settled <id> <0|1>", "saved <id> <0|1>", "done".
 
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,7 +1,7 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
-#include "databaseconnection.h"
+#include "storage/databaseconnection.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // of each is worked out here from the rules for a valid run, independently
 // of the code under test, and the database is compared with it at the end.
 
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 #include "reliability.h"
 #include "testsupport.h"
 
@@ -289,7 +289,8 @@ void BadInputTest::badInput()
                                 {"startedAt", row[2]},
                                 {"endedAt", row[3]}};
                     for (int i = 0; i < kCountKeys.size(); ++i)
-                        snapshot.insert(kCountKeys[i], row[4 + i].toLongLong() + (i == 0 && index % 2));
+                        snapshot.insert(kCountKeys[i],
+                                        row[4 + i].toLongLong() + (i == 0 && index % 2));
                 }
                 const QString id = snapshot.value("id").toString();
                 const bool accept = !id.isEmpty() && !ids.contains(id);

@@ -2,7 +2,7 @@
 // the file holds no database. The application must still come up, say so,
 // answer every call with its failure value, and leave the file alone.
 
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 #include "reliability.h"
 #include "testsupport.h"
 

@@ -1,5 +1,5 @@
-#include "achievementdao.h"
-#include "achievementservice.h"
+#include "achievements/achievementdao.h"
+#include "achievements/achievementservice.h"
 #include "testsupport.h"
 
 #include <QJsonArray>

@@ -1,8 +1,8 @@
-#include "achievementdao.h"
-#include "achievementservice.h"
-#include "gamerecord.h"
-#include "gamerecorddao.h"
-#include "gamerecordservice.h"
+#include "achievements/achievementdao.h"
+#include "achievements/achievementservice.h"
+#include "settlement/gamerecordservice.h"
+#include "storage/gamerecord.h"
+#include "storage/gamerecorddao.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 #include "testsupport.h"
 
 #include <QImage>

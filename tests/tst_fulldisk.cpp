@@ -2,7 +2,7 @@
 // settles runs: they must fail cleanly, and once the limit is gone the same
 // database must work again.
 
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 #include "reliability.h"
 #include "testsupport.h"
 

@@ -2,7 +2,7 @@
 // the worker settles a long queue: both must get through, nothing lost and
 // nothing valid refused.
 
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 #include "reliability.h"
 #include "testsupport.h"
 

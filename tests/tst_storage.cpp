@@ -1,8 +1,9 @@
-#include "gamerecord.h"
-#include "gamerecorddao.h"
-#include "gamerecordservice.h"
-#include "skindao.h"
-#include "skinservice.h"
+#include "settlement/gamerecordservice.h"
+#include "settlement/skinservice.h"
+#include "storage/gamerecord.h"
+#include "storage/gamerecorddao.h"
+#include "storage/skindao.h"
+#include "storage/writetransaction.h"
 #include "testsupport.h"
 
 namespace {
@@ -140,7 +141,8 @@ void tst_Storage::concurrentWritersLoseNothing()
         QSqlDatabase db = DatabaseConnection::database();
         int landed = 0;
         for (int i = 0; i < perThread; ++i) {
-            if (!DatabaseConnection::beginWriteTransaction(db))
+            WriteTransaction transaction(db);
+            if (!transaction.isActive())
                 continue;
             QSqlQuery read(db);
             QSqlQuery write(db);
@@ -150,10 +152,8 @@ void tst_Storage::concurrentWritersLoseNothing()
             const bool ok = read.exec(QStringLiteral("SELECT COUNT(*) FROM game_records"))
                     && read.next() && write.exec();
             read.finish();
-            if (ok && db.commit())
+            if (ok && transaction.commit())
                 ++landed;
-            else
-                db.rollback();
         }
         return landed == perThread;
     };

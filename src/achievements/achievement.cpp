@@ -1,6 +1,6 @@
-#include "achievement.h"
+#include "achievements/achievement.h"
 
-#include "settlementcontext.h"
+#include "achievements/settlementcontext.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

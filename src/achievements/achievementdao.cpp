@@ -1,6 +1,7 @@
-#include "achievementdao.h"
+#include "achievements/achievementdao.h"
 
-#include "databaseconnection.h"
+#include "storage/databaseconnection.h"
+#include "storage/writetransaction.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -68,13 +69,8 @@ QString text(const QVariant &value)
 template<typename Operation>
 bool inWriteTransaction(Operation operation)
 {
-    QSqlDatabase db = DatabaseConnection::database();
-    if (!DatabaseConnection::beginWriteTransaction(db))
-        return false;
-    if (operation() && db.commit())
-        return true;
-    db.rollback();
-    return false;
+    WriteTransaction transaction(DatabaseConnection::database());
+    return transaction.isActive() && operation() && transaction.commit();
 }
 
 } // namespace
@@ -269,7 +265,8 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
                                    const QVariantMap &rewardSkins)
 {
     QSqlDatabase db = DatabaseConnection::database();
-    if (!DatabaseConnection::beginWriteTransaction(db))
+    WriteTransaction transaction(db);
+    if (!transaction.isActive())
         return false;
 
     const QString now = DatabaseConnection::timestamp();
@@ -334,7 +331,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
         if (!run(select))
             return false;
 
-        if (!db.commit()) {
+        if (!transaction.commit()) {
             lastError = db.lastError().text();
             return false;
         }
@@ -344,7 +341,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     if (import())
         return true;
     qWarning() << "[AchievementDao] preset import failed:" << lastError;
-    db.rollback();
+    transaction.rollback();
     return false;
 }
 

@@ -1,7 +1,7 @@
 #ifndef ACHIEVEMENTDAO_H
 #define ACHIEVEMENTDAO_H
 
-#include "achievement.h"
+#include "achievements/achievement.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "achievementservice.h"
+#include "achievements/achievementservice.h"
 
-#include "achievementdao.h"
+#include "achievements/achievementdao.h"
 
 #include <QDebug>
 #include <QFile>

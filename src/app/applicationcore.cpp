@@ -1,15 +1,15 @@
-#include "applicationcore.h"
+#include "app/applicationcore.h"
 
-#include "achievementdao.h"
-#include "achievementservice.h"
-#include "appsettings.h"
-#include "databaseconnection.h"
-#include "gamerecord.h"
-#include "gamerecorddao.h"
-#include "gamerecordservice.h"
-#include "gamesettlementworker.h"
-#include "skindao.h"
-#include "skinservice.h"
+#include "achievements/achievementdao.h"
+#include "achievements/achievementservice.h"
+#include "app/appsettings.h"
+#include "settlement/gamerecordservice.h"
+#include "settlement/gamesettlementworker.h"
+#include "settlement/skinservice.h"
+#include "storage/databaseconnection.h"
+#include "storage/gamerecord.h"
+#include "storage/gamerecorddao.h"
+#include "storage/skindao.h"
 
 #include <QDebug>
 #include <QMetaObject>

@@ -1,6 +1,6 @@
-#include "applicationcore.h"
-#include "appsettings.h"
-#include "translationcandidates.h"
+#include "app/applicationcore.h"
+#include "app/appsettings.h"
+#include "app/translationcandidates.h"
 
 #include <sailfishapp.h>
 

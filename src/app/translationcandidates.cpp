@@ -1,4 +1,4 @@
-#include "translationcandidates.h"
+#include "app/translationcandidates.h"
 
 namespace {
 

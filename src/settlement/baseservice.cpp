@@ -1,4 +1,4 @@
-#include "baseservice.h"
+#include "settlement/baseservice.h"
 
 BaseService::BaseService(QObject *parent)
     : QObject(parent)

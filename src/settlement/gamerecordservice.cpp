@@ -1,7 +1,7 @@
-#include "gamerecordservice.h"
+#include "settlement/gamerecordservice.h"
 
-#include "gamerecord.h"
-#include "gamerecorddao.h"
+#include "storage/gamerecord.h"
+#include "storage/gamerecorddao.h"
 
 GameRecordService::GameRecordService(GameRecordDao *dao, QObject *parent)
     : QObject(parent)
@@ -11,6 +11,18 @@ GameRecordService::GameRecordService(GameRecordDao *dao, QObject *parent)
 bool GameRecordService::saveGameRecord(GameRecord *record)
 {
     return dao ? dao->insert(record) : false;
+}
+
+GameRecord *GameRecordService::findGameRecord(const QString &id, bool *ok)
+{
+    if (!dao) {
+        *ok = false;
+        return nullptr;
+    }
+    GameRecord *record = dao->findById(id, ok);
+    if (record)
+        record->setParent(nullptr);
+    return record;
 }
 
 QVariantList GameRecordService::gameRecords(const QString &modeId)

@@ -19,6 +19,9 @@ public:
     explicit GameRecordService(GameRecordDao *dao, QObject *parent = nullptr);
 
     bool saveGameRecord(GameRecord *record);
+    // The stored run with this id, or null; *ok is false when the look-up
+    // failed (and without a DAO). The caller owns the returned record.
+    GameRecord *findGameRecord(const QString &id, bool *ok);
     QVariantList gameRecords(const QString &modeId);
     int highestScore(const QString &modeId);
     QVariant latestDeathPosition(const QString &modeId);

@@ -1,14 +1,14 @@
-#include "gamesettlementworker.h"
+#include "settlement/gamesettlementworker.h"
 
-#include "achievement.h"
-#include "achievementdao.h"
-#include "achievementservice.h"
-#include "databaseconnection.h"
-#include "gamerecord.h"
-#include "gamerecorddao.h"
-#include "gamerecordservice.h"
-#include "skindao.h"
-#include "skinservice.h"
+#include "achievements/achievement.h"
+#include "achievements/achievementdao.h"
+#include "achievements/achievementservice.h"
+#include "settlement/gamerecordservice.h"
+#include "settlement/skinservice.h"
+#include "storage/databaseconnection.h"
+#include "storage/gamerecord.h"
+#include "storage/gamerecorddao.h"
+#include "storage/skindao.h"
 
 #include <QList>
 #include <QMetaType>

@@ -1,7 +1,7 @@
-#include "skinservice.h"
+#include "settlement/skinservice.h"
 
-#include "skin.h"
-#include "skindao.h"
+#include "storage/skin.h"
+#include "storage/skindao.h"
 
 SkinService::SkinService(SkinDao *dao, QObject *parent)
     : QObject(parent)

@@ -1,4 +1,4 @@
-#include "basedao.h"
+#include "storage/basedao.h"
 
 BaseDao::BaseDao(QObject *parent)
     : QObject(parent)

@@ -1,4 +1,4 @@
-#include "databaseconnection.h"
+#include "storage/databaseconnection.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -47,8 +47,6 @@ const char kCreateAchievements[]
           "AND window_seconds>0) OR (condition_type<>3 AND "
           "window_seconds=-1)),CHECK((is_unlocked=0 "
           "AND unlocked_at IS NULL) OR (is_unlocked=1 AND unlocked_at IS NOT NULL)))";
-
-const char kBeginImmediate[] = "BEGIN IMMEDIATE";
 
 } // namespace
 
@@ -112,14 +110,6 @@ void DatabaseConnection::closeConnection()
     }
     // The handle above must be gone before the connection is unregistered.
     QSqlDatabase::removeDatabase(name);
-}
-
-bool DatabaseConnection::beginWriteTransaction(QSqlDatabase &db)
-{
-    if (!db.isOpen())
-        return false;
-    QSqlQuery query(db);
-    return query.exec(QLatin1String(kBeginImmediate));
 }
 
 QString DatabaseConnection::timestamp()

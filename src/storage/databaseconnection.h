@@ -18,12 +18,6 @@ public:
     static bool initialize();
     // Closes and unregisters the calling thread's connection, if it has one.
     static void closeConnection();
-    // Begins a write transaction that takes SQLite's write lock up front
-    // ("BEGIN IMMEDIATE"). A plain BEGIN that reads and then writes can fail
-    // at once with "database is locked" while the other thread's connection
-    // writes, because SQLite will not wait where waiting could deadlock;
-    // taking the lock first lets the busy timeout do its job.
-    static bool beginWriteTransaction(QSqlDatabase &db);
     // The current UTC time as every table stores it: ISO 8601, whole seconds,
     // a trailing "Z" (2025-01-31T08:05:09Z).
     static QString timestamp();

@@ -1,4 +1,4 @@
-#include "gamerecord.h"
+#include "storage/gamerecord.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "gamerecorddao.h"
+#include "storage/gamerecorddao.h"
 
-#include "databaseconnection.h"
-#include "gamerecord.h"
+#include "storage/databaseconnection.h"
+#include "storage/gamerecord.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -118,12 +118,15 @@ int GameRecordDao::highestScore(const QString &modeId)
     return -1;
 }
 
-GameRecord *GameRecordDao::findById(const QString &id)
+GameRecord *GameRecordDao::findById(const QString &id, bool *ok)
 {
     QSqlQuery query(DatabaseConnection::database());
     query.prepare(QLatin1String(kFindById));
     query.bindValue(QStringLiteral(":id"), id);
-    if (query.exec() && query.next())
+    const bool executed = query.exec();
+    if (ok)
+        *ok = executed;
+    if (executed && query.next())
         return recordFromQuery(query);
     return nullptr;
 }

@@ -21,8 +21,9 @@ public:
     bool update(GameRecord *record);
     bool remove(const QString &id);
     int highestScore(const QString &modeId);
-    // Returned records are children of this object.
-    GameRecord *findById(const QString &id);
+    // Returned records are children of this object. Null both when no run has
+    // the id and when the query failed; *ok (when given) tells the two apart.
+    GameRecord *findById(const QString &id, bool *ok = nullptr);
     QList<GameRecord *> findAll(const QString &modeId);
     QVariant latestDeathPosition(const QString &modeId);
 

@@ -1,4 +1,4 @@
-#include "skin.h"
+#include "storage/skin.h"
 
 namespace {
 

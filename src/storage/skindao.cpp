@@ -1,7 +1,8 @@
-#include "skindao.h"
+#include "storage/skindao.h"
 
-#include "databaseconnection.h"
-#include "skin.h"
+#include "storage/databaseconnection.h"
+#include "storage/skin.h"
+#include "storage/writetransaction.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -81,24 +82,19 @@ bool SkinDao::update(Skin *skin)
 bool SkinDao::select(const QString &skinId)
 {
     QSqlDatabase db = DatabaseConnection::database();
-    if (!DatabaseConnection::beginWriteTransaction(db))
+    WriteTransaction transaction(db);
+    if (!transaction.isActive())
         return false;
 
-    bool selected = false;
-    {
-        QSqlQuery clear(db);
-        const bool cleared = clear.exec(QLatin1String(kClearSelection));
-        QSqlQuery select(db);
-        select.prepare(QLatin1String(kSelect));
-        select.bindValue(QStringLiteral(":skin_id"), skinId);
-        selected = cleared && select.exec() && select.numRowsAffected() > 0;
-    }
-    if (selected && db.commit())
-        return true;
-    // Also after a failed commit: the transaction must not stay open on this
-    // thread's connection, or every later write of the thread would fail.
-    db.rollback();
-    return false;
+    QSqlQuery clear(db);
+    if (!clear.exec(QLatin1String(kClearSelection)))
+        return false;
+    QSqlQuery select(db);
+    select.prepare(QLatin1String(kSelect));
+    select.bindValue(QStringLiteral(":skin_id"), skinId);
+    if (!select.exec() || select.numRowsAffected() <= 0)
+        return false;
+    return transaction.commit();
 }
 
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)

@@ -1,5 +1,5 @@
-#include "applicationcore.h"
-#include "databaseconnection.h"
+#include "app/applicationcore.h"
+#include "storage/databaseconnection.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>

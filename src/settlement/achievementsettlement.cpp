@@ -1,32 +1,28 @@
-#include "achievementservice.h"
+#include "achievements/achievementservice.h"
 
-#include "achievementdao.h"
-#include "databaseconnection.h"
-#include "gamerecord.h"
-#include "gamerecordservice.h"
-#include "settlementcontext.h"
+#include "achievements/achievementdao.h"
+#include "achievements/settlementcontext.h"
+#include "settlement/gamerecordservice.h"
+#include "storage/databaseconnection.h"
+#include "storage/gamerecord.h"
+#include "storage/writetransaction.h"
 
 #include <QDebug>
-#include <QSqlQuery>
+#include <QScopedPointer>
 
 namespace {
 
-const char kFindRun[] = "SELECT * FROM game_records WHERE id=:id";
-
-// Whether the stored row describes the same run; the death position and the
-// row's own timestamps are not part of the comparison.
-bool sameRun(const QSqlQuery &row, const GameRecord *record)
+// Whether the stored run is the same run; the death position and the row's
+// own timestamps are not part of the comparison.
+bool sameRun(const GameRecord *stored, const GameRecord *record)
 {
-    auto value = [&](const char *column) { return row.value(QLatin1String(column)); };
-    return value("mode_id").toString() == record->modeId()
-            && value("score").toInt() == record->score()
-            && value("end_reason").toString() == record->endReason()
-            && value("jump_count").toInt() == record->jumpCount()
-            && value("max_section_jump_count").toInt() == record->maxSectionJumpCount()
-            && value("wall_collision_count").toInt() == record->wallCollisionCount()
-            && value("block_collision_count").toInt() == record->blockCollisionCount()
-            && value("started_at").toString() == record->startedAt()
-            && value("ended_at").toString() == record->endedAt();
+    return stored->modeId() == record->modeId() && stored->score() == record->score()
+            && stored->endReason() == record->endReason()
+            && stored->jumpCount() == record->jumpCount()
+            && stored->maxSectionJumpCount() == record->maxSectionJumpCount()
+            && stored->wallCollisionCount() == record->wallCollisionCount()
+            && stored->blockCollisionCount() == record->blockCollisionCount()
+            && stored->startedAt() == record->startedAt() && stored->endedAt() == record->endedAt();
 }
 
 bool isValidRun(const GameRecord *record)
@@ -60,30 +56,21 @@ bool AchievementService::recordGame(GameRecord *record, GameRecordService *recor
     if (!isValidRun(record))
         return false;
 
-    QSqlDatabase db = DatabaseConnection::database();
-    if (!DatabaseConnection::beginWriteTransaction(db))
+    WriteTransaction transaction(DatabaseConnection::database());
+    if (!transaction.isActive())
         return false;
 
-    {
-        QSqlQuery existing(db);
-        existing.prepare(QLatin1String(kFindRun));
-        existing.bindValue(QStringLiteral(":id"), record->componentId());
-        if (!existing.exec()) {
-            existing.finish();
-            db.rollback();
-            return false;
-        }
-        if (existing.next()) {
-            // Settled before: identical is a success that writes nothing.
-            const bool same = sameRun(existing, record);
-            existing.finish();
-            db.rollback();
-            return same;
-        }
-    }
+    bool lookedUp = false;
+    const QScopedPointer<GameRecord> stored(
+            recordService->findGameRecord(record->componentId(), &lookedUp));
+    if (!lookedUp)
+        return false;
+    // Settled before: identical is a success that writes nothing.
+    if (stored)
+        return sameRun(stored.data(), record);
 
-    auto rollBack = [&db] {
-        db.rollback();
+    auto rollBack = [&transaction] {
+        transaction.rollback();
         qWarning() << "[AchievementService] game settlement rolled back";
         return false;
     };
@@ -130,7 +117,7 @@ bool AchievementService::recordGame(GameRecord *record, GameRecordService *recor
             return rollBack();
     }
 
-    if (!db.commit())
+    if (!transaction.commit())
         return rollBack();
     return true;
 }

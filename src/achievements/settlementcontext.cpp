@@ -1,4 +1,4 @@
-#include "settlementcontext.h"
+#include "achievements/settlementcontext.h"
 
 bool SettlementContext::isDeathReason(const QString &endReason)
 {
