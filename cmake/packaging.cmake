@@ -12,7 +12,7 @@ endif()
 if(HOPLIX_BUILD_TESTS AND HOPLIX_BUILD_APP)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     set(packaging_check "${CMAKE_SOURCE_DIR}/tests/packaging/packaging_check.py")
-    foreach(check install-matches-files spec-parses installed-app-starts)
+    foreach(check install-matches-files spec-parses harbour-rules installed-app-starts)
         add_test(NAME packaging_${check}
             COMMAND "${Python3_EXECUTABLE}" "${packaging_check}" ${check}
                 "${CMAKE_SOURCE_DIR}" "${CMAKE_BINARY_DIR}")

@@ -11,7 +11,7 @@ packages=(
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
     qtdeclarative5-dev-tools
     libsqlite3-dev sqlite3
-    rpm python3
+    rpm python3 binutils
 )
 
 missing=()

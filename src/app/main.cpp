@@ -8,17 +8,21 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQuickView>
+#include <QScopedPointer>
 #include <QSettings>
 #include <QTranslator>
 #include <QtQml>
 
-int main(int argc, char *argv[])
+// Exported: the launch booster finds main() in the dynamic symbol table.
+Q_DECL_EXPORT int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
+    // From the application library, never our own: under the launch booster
+    // the preloaded process has already created the one application object.
+    QScopedPointer<QGuiApplication> app(SailfishApp::application(argc, argv));
     // Before anything reads a standard location: the configuration directory
     // is named after these.
-    app.setOrganizationName(QStringLiteral("org.hoplix"));
-    app.setApplicationName(QStringLiteral("harbour-Hoplix"));
+    app->setOrganizationName(QStringLiteral("org.hoplix"));
+    app->setApplicationName(QStringLiteral("harbour-Hoplix"));
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
 
@@ -30,7 +34,7 @@ int main(int argc, char *argv[])
         settings.endGroup();
     }
 
-    QTranslator *translator = new QTranslator(&app);
+    QTranslator *translator = new QTranslator(app.data());
     bool loaded = false;
     const QStringList candidates
             = TranslationCandidates::forIndex(languageIndex, QLocale::system().name());
@@ -48,14 +52,15 @@ int main(int argc, char *argv[])
                    << SailfishApp::pathTo("translations").toLocalFile();
     }
     // Installed even when empty: it then translates nothing.
-    app.installTranslator(translator);
+    app->installTranslator(translator);
 
     QQuickView *view = SailfishApp::createView();
     view->setSource(SailfishApp::pathTo(QStringLiteral("qml/harbour-hoplix.qml")));
     view->show();
-    const int result = app.exec();
+    const int result = app->exec();
     // Deleting the view destroys the front end's ApplicationCore, which stops
-    // the settlement thread, while the application object still exists.
+    // the settlement thread, while the application object still exists; the
+    // application object goes after it, at the end of this scope.
     delete view;
     return result;
 }

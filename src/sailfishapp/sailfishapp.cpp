@@ -2,9 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QQuickView>
 
 namespace SailfishApp {
+
+QGuiApplication *application(int &argc, char **argv)
+{
+    return new QGuiApplication(argc, argv);
+}
 
 QQuickView *createView()
 {

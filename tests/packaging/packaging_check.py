@@ -6,6 +6,11 @@
         the installed files with the package's %files list, both ways.
     packaging_check.py spec-parses <source dir> <build dir>
         rpmspec parses the package description.
+    packaging_check.py harbour-rules <source dir> <build dir>
+        Checks the staged install against the store's rules: files only in the
+        places a package may use, launcher icons at their exact sizes, the
+        desktop entry's keys and sandbox names, the program's libraries (all on
+        the allowed list below), no rpath, main() exported.
     packaging_check.py installed-app-starts <source dir> <build dir>
         Starts the staged program offscreen for a few seconds with German
         chosen and checks it found its front end and its translations.
@@ -13,8 +18,11 @@
 Exit code 0 passes, 1 fails, 77 skips (the application is not built here).
 """
 
+import configparser
 import fnmatch
 import os
+import re
+import struct
 import shutil
 import signal
 import subprocess
@@ -62,6 +70,12 @@ def installed_paths(root):
             full = os.path.join(directory, name)
             files.add("/" + os.path.relpath(full, root))
     return files
+
+
+def installed_directories(root):
+    """Every directory below root, as absolute paths on the target."""
+    return {"/" + os.path.relpath(directory, root)
+            for directory, _, _ in os.walk(root) if directory != root}
 
 
 MACROS = {
@@ -133,6 +147,12 @@ def install_matches_files(source, build):
         unmatched = sorted(e for e in entries if not any(covered(f, e) for f in files))
         missing_dirs = sorted(d for d in directories
                               if not os.path.isdir(os.path.join(root, d.lstrip("/"))))
+        # Uninstalling removes only what the package owns: a directory that
+        # no entry owns is left behind.
+        data_dir = "/usr/share/" + NAME
+        unowned = sorted(d for d in installed_directories(root)
+                         if (d == data_dir or d.startswith(data_dir + "/"))
+                         and d not in directories and not any(covered(d, e) for e in entries))
     problems = []
     if unpackaged:
         problems.append("installed but not in %files:\n  " + "\n  ".join(unpackaged))
@@ -140,6 +160,9 @@ def install_matches_files(source, build):
         problems.append("in %files but not installed:\n  " + "\n  ".join(unmatched))
     if missing_dirs:
         problems.append("%dir entries not installed:\n  " + "\n  ".join(missing_dirs))
+    if unowned:
+        problems.append("directories the package creates but does not own (%dir):\n  "
+                        + "\n  ".join(unowned))
     if problems:
         fail("\n".join(problems))
     print("%d installed files, all named by %d %%files entries" % (len(files), len(entries)))
@@ -160,6 +183,149 @@ def spec_parses(source, _build):
         if expected not in parsed:
             fail("parsed spec lacks " + expected)
     print("rpmspec parses the package description")
+
+
+# The only places a package may install into, and the four launcher icons at
+# the sizes the launcher asks for.
+ICON_SIZES = (86, 108, 128, 172)
+BINARY = "/usr/bin/" + NAME
+DESKTOP_ENTRY = "/usr/share/applications/%s.desktop" % NAME
+ICONS = {"/usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, NAME): size
+         for size in ICON_SIZES}
+
+# The libraries the program may link directly: the Qt 5 modules it uses, the
+# phone's application library and the C and C++ runtimes. The dynamic loader
+# (ld-linux*) is implied. Linking anything else means checking the store's
+# list first and adding it here.
+ALLOWED_LIBRARIES = {
+    "libQt5Core.so.5", "libQt5Gui.so.5", "libQt5Qml.so.5", "libQt5Quick.so.5", "libQt5Sql.so.5",
+    "libsailfishapp.so.1", "libstdc++.so.6", "libgcc_s.so.1", "libc.so.6", "libm.so.6",
+}
+
+
+def readelf(*arguments):
+    tool = shutil.which("readelf")
+    if tool is None:
+        fail("readelf not found (Debian package binutils; scripts/setup.sh installs it)")
+    result = subprocess.run([tool, "-W"] + list(arguments), stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, universal_newlines=True)
+    if result.returncode != 0:
+        fail("readelf %s failed:\n%s" % (" ".join(arguments), result.stderr))
+    return result.stdout
+
+
+def png_size(path):
+    with open(path, "rb") as image:
+        header = image.read(24)
+    if len(header) < 24 or header[:8] != b"\x89PNG\r\n\x1a\n" or header[12:16] != b"IHDR":
+        return None
+    return struct.unpack(">II", header[16:24])
+
+
+def startup_names(source):
+    """The organisation and application names that start-up gives itself."""
+    with open(os.path.join(source, "src", "app", "main.cpp"), encoding="utf-8") as main:
+        text = main.read()
+    names = []
+    for setter in ("setOrganizationName", "setApplicationName"):
+        match = re.search(setter + r'\(\s*(?:QStringLiteral\(\s*)?"([^"]*)"', text)
+        if match is None:
+            fail("src/app/main.cpp: no %s(\"...\") to compare the sandbox names with" % setter)
+        names.append(match.group(1))
+    return names
+
+
+def desktop_entry_problems(path, organisation, application_name):
+    entry = configparser.ConfigParser(interpolation=None, strict=True)
+    entry.optionxform = str  # keys are case-sensitive
+    try:
+        entry.read(path, encoding="utf-8")
+    except configparser.Error as error:
+        return ["the desktop entry does not parse: %s" % error]
+    problems = []
+    expected = [
+        ("Desktop Entry", "Type", "Application"),
+        ("Desktop Entry", "Name", None),
+        ("Desktop Entry", "Icon", NAME),
+        ("Desktop Entry", "Exec", None),
+        # What asks for the Silica launch booster.
+        ("Desktop Entry", "X-Nemo-Application-Type", "silica-qt5"),
+        ("X-Sailjail", "OrganizationName", organisation),
+        ("X-Sailjail", "ApplicationName", application_name),
+        ("X-Sailjail", "Permissions", None),
+    ]
+    for section, key, value in expected:
+        if not entry.has_option(section, key):
+            problems.append("desktop entry: [%s] lacks %s" % (section, key))
+        elif value is not None and entry.get(section, key).strip() != value:
+            problems.append("desktop entry: [%s] %s is \"%s\", must be \"%s\""
+                            % (section, key, entry.get(section, key), value))
+    if entry.has_option("Desktop Entry", "Name") and not entry.get("Desktop Entry", "Name").strip():
+        problems.append("desktop entry: Name is empty")
+    if entry.has_option("Desktop Entry", "Exec"):
+        command = entry.get("Desktop Entry", "Exec").split()
+        if not command or command[0] not in (NAME, BINARY):
+            problems.append("desktop entry: Exec does not start " + NAME)
+    return problems
+
+
+def binary_problems(binary):
+    problems = []
+    dynamic = readelf("-d", binary)
+    needed = re.findall(r"\(NEEDED\)\s+Shared library: \[([^\]]+)\]", dynamic)
+    foreign = sorted(lib for lib in needed
+                     if lib not in ALLOWED_LIBRARIES and not lib.startswith("ld-linux"))
+    if foreign:
+        problems.append("links libraries outside the allowed list: " + ", ".join(foreign))
+    if not needed:
+        problems.append("readelf shows no NEEDED libraries at all")
+    for tag in ("RPATH", "RUNPATH"):
+        if "(%s)" % tag in dynamic:
+            problems.append("has a library search path, %s: %s" % (tag, re.search(
+                r"\(%s\).*" % tag, dynamic).group(0)))
+    # The launch booster loads the program and calls main() by name.
+    exported_main = False
+    for line in readelf("--dyn-syms", binary).splitlines():
+        fields = line.split()
+        if (len(fields) >= 8 and fields[7] == "main" and fields[3] == "FUNC"
+                and fields[4] == "GLOBAL" and fields[5] == "DEFAULT" and fields[6] != "UND"):
+            exported_main = True
+    if not exported_main:
+        problems.append("main() is not in the dynamic symbol table (export it, link -rdynamic)")
+    if not re.search(r"Type:\s+DYN\b", readelf("-h", binary)):
+        problems.append("not a position-independent executable (link -pie)")
+    return problems
+
+
+def harbour_rules(source, build):
+    application(build)
+    organisation, application_name = startup_names(source)
+    problems = []
+    with tempfile.TemporaryDirectory(prefix="hoplix-stage-") as root:
+        stage(build, root)
+        files = installed_paths(root)
+        data_dir = "/usr/share/%s/" % NAME
+        misplaced = sorted(f for f in files if f not in ICONS and f not in (BINARY, DESKTOP_ENTRY)
+                           and not f.startswith(data_dir))
+        if misplaced:
+            problems.append("installed outside the allowed places:\n  " + "\n  ".join(misplaced))
+        for required in [BINARY, DESKTOP_ENTRY] + sorted(ICONS):
+            if required not in files:
+                problems.append("not installed: " + required)
+        for icon, size in sorted(ICONS.items()):
+            if icon in files:
+                actual = png_size(os.path.join(root, icon.lstrip("/")))
+                if actual != (size, size):
+                    problems.append("%s is %s, must be a %dx%d PNG" % (
+                        icon, "%dx%d" % actual if actual else "not a PNG", size, size))
+        if DESKTOP_ENTRY in files:
+            problems.extend(desktop_entry_problems(os.path.join(root, DESKTOP_ENTRY.lstrip("/")),
+                                                   organisation, application_name))
+        if BINARY in files:
+            problems.extend(binary_problems(os.path.join(root, BINARY.lstrip("/"))))
+    if problems:
+        fail("\n".join(problems))
+    print("the staged install keeps the store's rules (%d files)" % len(files))
 
 
 def installed_app_starts(source, build):
@@ -211,6 +377,7 @@ def installed_app_starts(source, build):
 CHECKS = {
     "install-matches-files": install_matches_files,
     "spec-parses": spec_parses,
+    "harbour-rules": harbour_rules,
     "installed-app-starts": installed_app_starts,
 }
 
