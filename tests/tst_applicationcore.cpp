@@ -48,35 +48,24 @@ void tst_ApplicationCore::counts_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("stored");
 
-    const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const QString score = QStringLiteral("score");
     const QString walls = QStringLiteral("wallCollisionCount");
 
     QTest::newRow("score 3.7 rounds") << score << QVariant(3.7) << true << 4;
-    QTest::newRow("score as whole double") << score << QVariant(60.0) << true << 60;
     QTest::newRow("score as text") << score << QVariant(QStringLiteral("17")) << true << 17;
     QTest::newRow("score largest") << score << QVariant(2147483647.0) << true << 2147483647;
     QTest::newRow("score absent") << score << QVariant() << true << 0;
-    QTest::newRow("score null") << score << QVariant(QVariant::Int) << true << 0;
     QTest::newRow("score 4294967301.0") << score << QVariant(4294967301.0) << false << 0;
     QTest::newRow("score 2147483648.0") << score << QVariant(2147483648.0) << false << 0;
     QTest::newRow("score 2147483647.6") << score << QVariant(2147483647.6) << false << 0;
     QTest::newRow("score text 2147483648")
             << score << QVariant(QStringLiteral("2147483648")) << false << 0;
-    QTest::newRow("score 1e20") << score << QVariant(1e20) << false << 0;
     QTest::newRow("score NaN") << score << QVariant(nan) << false << 0;
-    QTest::newRow("score inf") << score << QVariant(inf) << false << 0;
-    QTest::newRow("score -inf") << score << QVariant(-inf) << false << 0;
     QTest::newRow("score abc") << score << QVariant(QStringLiteral("abc")) << false << 0;
     QTest::newRow("score list") << score << QVariant(QVariantList{1}) << false << 0;
-    QTest::newRow("score map") << score << QVariant(QVariantMap{{"a", 1}}) << false << 0;
     QTest::newRow("score 64-bit") << score << QVariant(qlonglong(4294967301LL)) << false << 0;
-    QTest::newRow("walls 2.2") << walls << QVariant(2.2) << true << 2;
-    QTest::newRow("walls absent") << walls << QVariant() << true << 0;
-    QTest::newRow("walls 4294967301.0") << walls << QVariant(4294967301.0) << false << 0;
     QTest::newRow("walls -2147483649.0") << walls << QVariant(-2147483649.0) << false << 0;
-    QTest::newRow("walls NaN") << walls << QVariant(nan) << false << 0;
 }
 
 void tst_ApplicationCore::counts()

@@ -175,14 +175,12 @@ void tst_Evaluation::scoreDrop_data()
     };
     QTest::newRow("death at 0 after death at 50")
             << QVariantList{run(50, "wall"), run(0, "fall")} << true;
-    QTest::newRow("after death at 80") << QVariantList{run(80, "block"), run(0, "wall")} << true;
     QTest::newRow("previous 49") << QVariantList{run(49, "wall"), run(0, "wall")} << false;
     QTest::newRow("previous abandoned")
             << QVariantList{run(60, "abandoned"), run(0, "wall")} << false;
     QTest::newRow("current abandoned")
             << QVariantList{run(60, "wall"), run(0, "abandoned")} << false;
     QTest::newRow("current 1") << QVariantList{run(60, "wall"), run(1, "wall")} << false;
-    QTest::newRow("first run") << QVariantList{run(0, "wall")} << false;
     QTest::newRow("previous in other mode")
             << QVariantList{run(60, "wall", "other"), run(0, "wall")} << false;
     QTest::newRow("insertion order, not timestamps")

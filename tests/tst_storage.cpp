@@ -47,6 +47,7 @@ private slots:
     void cleanup() { storage.reset(); }
 
     void connectionPerThread();
+    void schemaAsWritten();
     void constraints_data();
     void constraints();
     void concurrentWritersLoseNothing();
@@ -70,14 +71,11 @@ void tst_Storage::connectionPerThread()
 
     QString otherName;
     bool otherOpen = true;
-    QThread *thread = QThread::create([&] {
+    QVERIFY(onOtherThread([&] {
         otherName = DatabaseConnection::database().connectionName();
         otherOpen = DatabaseConnection::database().isOpen();
-        DatabaseConnection::closeConnection();
-    });
-    thread->start();
-    QVERIFY(thread->wait(10000));
-    delete thread;
+        return true;
+    }));
     QVERIFY(!otherName.isEmpty() && otherName != db.connectionName());
     QVERIFY(!otherOpen);
 
@@ -90,6 +88,44 @@ void tst_Storage::connectionPerThread()
                          QRegularExpression("^\\[DatabaseConnection\\] database path:"));
     QVERIFY(!DatabaseConnection::database().isOpen());
     QVERIFY(QSqlDatabase::contains(name));
+}
+
+// The code lays the table definitions out for reading; the database must
+// still get, and keep in sqlite_master, the one-line text that files written
+// by earlier versions hold.
+void tst_Storage::schemaAsWritten()
+{
+    const QStringList expected{
+            "CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT NULL DEFAULT "
+            "'endless',score INTEGER NOT NULL DEFAULT 0,jump_count INTEGER NOT NULL DEFAULT "
+            "0,max_section_jump_count INTEGER NOT NULL DEFAULT 0,wall_collision_count INTEGER NOT "
+            "NULL DEFAULT 0 CHECK(wall_collision_count>=0),block_collision_count INTEGER NOT NULL "
+            "DEFAULT 0 CHECK(block_collision_count>=0),death_world_y REAL,death_world_x "
+            "REAL,end_reason TEXT NOT NULL DEFAULT '',started_at TEXT NOT NULL DEFAULT "
+            "'',ended_at TEXT NOT NULL DEFAULT '',created_at TEXT NOT NULL,updated_at TEXT NOT "
+            "NULL)",
+            "CREATE TABLE skins (id TEXT PRIMARY KEY NOT NULL,skin_id TEXT NOT NULL "
+            "UNIQUE,skin_name TEXT NOT NULL,skin_path TEXT NOT NULL,is_unlocked INTEGER NOT NULL "
+            "DEFAULT 0,is_selected INTEGER NOT NULL DEFAULT 0,created_at TEXT NOT NULL,updated_at "
+            "TEXT NOT NULL)",
+            "CREATE TABLE achievements (id TEXT PRIMARY KEY NOT NULL,created_at TEXT NOT "
+            "NULL,updated_at TEXT NOT NULL,code TEXT NOT NULL UNIQUE,condition_type INTEGER NOT "
+            "NULL CHECK(condition_type BETWEEN 1 AND 8),target_value INTEGER NOT NULL "
+            "CHECK(target_value>0),window_seconds INTEGER NOT NULL DEFAULT -1,parameters TEXT NOT "
+            "NULL DEFAULT '{}',show_condition INTEGER NOT NULL DEFAULT 1 CHECK(show_condition IN "
+            "(0,1)),notification_pending INTEGER NOT NULL DEFAULT 0 CHECK(notification_pending IN "
+            "(0,1)),reward_skin_id TEXT UNIQUE REFERENCES skins(id),progress_value INTEGER NOT "
+            "NULL DEFAULT 0 CHECK(progress_value>=0),is_enabled INTEGER NOT NULL DEFAULT 1 "
+            "CHECK(is_enabled IN (0,1)),is_unlocked INTEGER NOT NULL DEFAULT 0 CHECK(is_unlocked "
+            "IN (0,1)),unlocked_at TEXT,sort_order INTEGER NOT NULL DEFAULT "
+            "0,CHECK((condition_type=3 AND window_seconds>0) OR (condition_type<>3 AND "
+            "window_seconds=-1)),CHECK((is_unlocked=0 AND unlocked_at IS NULL) OR (is_unlocked=1 "
+            "AND unlocked_at IS NOT NULL)))"};
+    QStringList tables;
+    for (QSqlQuery query = sql("SELECT sql FROM sqlite_master WHERE type='table' ORDER BY rowid");
+         query.next();)
+        tables << query.value(0).toString();
+    QCOMPARE(tables, expected);
 }
 
 void tst_Storage::constraints_data()

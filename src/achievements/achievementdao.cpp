@@ -1,6 +1,7 @@
 #include "achievements/achievementdao.h"
 
 #include "storage/databaseconnection.h"
+#include "storage/sqltext.h"
 #include "storage/writetransaction.h"
 
 #include <QDebug>
@@ -13,48 +14,62 @@
 
 namespace {
 
-const char kLoadAll[] = "SELECT * FROM achievements ORDER BY sort_order, code";
+// clang-format off
+const char kLoadAll[] = R"(
+    SELECT * FROM achievements ORDER BY sort_order, code)";
 
-const char kProgressState[]
-        = "SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements WHERE "
-          "code=:code";
-const char kUnlockSkinById[] = "UPDATE skins SET is_unlocked=1,updated_at=:now WHERE id=:id";
-const char kWriteProgress[] = "UPDATE achievements SET "
-                              "progress_value=:progress,is_unlocked=:unlocked,unlocked_at=:time,"
-                              "notification_pending=:unlocked,updated_at=:now WHERE code=:code";
+const char kProgressState[] = R"(
+    SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements
+    WHERE code=:code)";
+const char kUnlockSkinById[] = R"(
+    UPDATE skins SET is_unlocked=1,updated_at=:now WHERE id=:id)";
+// One value, :unlocked, sets both the unlock and its pending notification.
+const char kWriteProgress[] = R"(
+    UPDATE achievements
+    SET progress_value=:progress,is_unlocked=:unlocked,unlocked_at=:time,notification_pending=:unlocked,updated_at=:now
+    WHERE code=:code)";
 
-const char kSkinById[] = "SELECT id FROM skins WHERE id=:id";
-const char kPresetState[] = "SELECT is_unlocked,reward_skin_id FROM achievements WHERE code=:code";
-const char kUpdatePreset[]
-        = "UPDATE achievements SET condition_type=:condition, target_value=:target, "
-          "window_seconds=:window, parameters=:parameters, show_condition=:show, "
-          "reward_skin_id=:skin, is_enabled=:enabled, sort_order=:sort, updated_at=:now WHERE "
-          "code=:code";
-const char kInsertPreset[]
-        = "INSERT INTO achievements (id,created_at,updated_at,code,condition_type,target_value,"
-          "window_seconds,parameters,show_condition,reward_skin_id,is_enabled,sort_order) VALUES "
-          "(:id,:now,:now,:code,:condition,:target,:window,:parameters,:show,:skin,:enabled,:sort)";
+const char kSkinById[] = R"(
+    SELECT id FROM skins WHERE id=:id)";
+const char kPresetState[] = R"(
+    SELECT is_unlocked,reward_skin_id FROM achievements WHERE code=:code)";
+const char kUpdatePreset[] = R"(
+    UPDATE achievements SET condition_type=:condition, target_value=:target,
+        window_seconds=:window, parameters=:parameters, show_condition=:show,
+        reward_skin_id=:skin, is_enabled=:enabled, sort_order=:sort, updated_at=:now
+    WHERE code=:code)";
+const char kInsertPreset[] = R"(
+    INSERT INTO achievements
+    (id,created_at,updated_at,code,condition_type,target_value,window_seconds,parameters,show_condition,reward_skin_id,is_enabled,sort_order)
+    VALUES
+    (:id,:now,:now,:code,:condition,:target,:window,:parameters,:show,:skin,:enabled,:sort))";
 
-const char kAcknowledge[]
-        = "UPDATE achievements SET notification_pending=0,updated_at=:now WHERE code=:code AND "
-          "is_unlocked=1";
+const char kAcknowledge[] = R"(
+    UPDATE achievements SET notification_pending=0,updated_at=:now
+    WHERE code=:code AND is_unlocked=1)";
 
-const char kSkinBySkinId[] = "SELECT id FROM skins WHERE skin_id=:skin";
-const char kUpdateSkinPath[] = "UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id";
-const char kInsertSkin[]
-        = "INSERT INTO skins (id,skin_id,skin_name,skin_path,is_unlocked,is_selected,created_at,"
-          "updated_at) VALUES (:id,:skin,:name,:path,:unlocked,0,:now,:now)";
-const char kSelectDefaultSkin[]
-        = "UPDATE skins SET is_selected=1,updated_at=:now WHERE skin_id='default' AND NOT EXISTS "
-          "(SELECT 1 FROM skins WHERE is_selected=1)";
+const char kSkinBySkinId[] = R"(
+    SELECT id FROM skins WHERE skin_id=:skin)";
+const char kUpdateSkinPath[] = R"(
+    UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id)";
+const char kInsertSkin[] = R"(
+    INSERT INTO skins
+    (id,skin_id,skin_name,skin_path,is_unlocked,is_selected,created_at,updated_at)
+    VALUES
+    (:id,:skin,:name,:path,:unlocked,0,:now,:now))";
+const char kSelectDefaultSkin[] = R"(
+    UPDATE skins SET is_selected=1,updated_at=:now
+    WHERE skin_id='default' AND NOT EXISTS (SELECT 1 FROM skins WHERE is_selected=1))";
 
-const char kTotals[]
-        = "SELECT COALESCE(SUM(score),0), "
-          "COALESCE(SUM(wall_collision_count+block_collision_count),0) FROM game_records WHERE "
-          "mode_id=:mode";
-const char kRecentRuns[]
-        = "SELECT score,end_reason FROM game_records WHERE mode_id=:mode ORDER BY rowid DESC LIMIT "
-          ":limit";
+const char kTotals[] = R"(
+    SELECT COALESCE(SUM(score),0), COALESCE(SUM(wall_collision_count+block_collision_count),0)
+    FROM game_records
+    WHERE mode_id=:mode)";
+const char kRecentRuns[] = R"(
+    SELECT score,end_reason FROM game_records
+    WHERE mode_id=:mode
+    ORDER BY rowid DESC LIMIT :limit)";
+// clang-format on
 
 const char kDefaultSkinId[] = "default";
 const char kDefaultSkinPath[] = "qrc:/assets/skins/default.png";
@@ -84,7 +99,7 @@ bool AchievementDao::loadAll(QList<Achievement> &out)
     out.clear();
     QSqlQuery query(DatabaseConnection::database());
     query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kLoadAll))) {
+    if (!query.exec(SqlText::statement(kLoadAll))) {
         qWarning() << "[AchievementDao] load failed:" << query.lastError().text();
         return false;
     }
@@ -137,7 +152,7 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
     QSqlDatabase db = DatabaseConnection::database();
 
     QSqlQuery state(db);
-    state.prepare(QLatin1String(kProgressState));
+    state.prepare(SqlText::statement(kProgressState));
     state.bindValue(QStringLiteral(":code"), code);
     if (!state.exec() || !state.next())
         return false;
@@ -158,7 +173,7 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
     bool skinOk = true;
     if (reached && !rewardSkinId.isEmpty()) {
         QSqlQuery skin(db);
-        skin.prepare(QLatin1String(kUnlockSkinById));
+        skin.prepare(SqlText::statement(kUnlockSkinById));
         skin.bindValue(QStringLiteral(":now"), now);
         skin.bindValue(QStringLiteral(":id"), rewardSkinId);
         skinOk = skin.exec() && skin.numRowsAffected() == 1;
@@ -167,7 +182,7 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
         return false;
 
     QSqlQuery update(db);
-    update.prepare(QLatin1String(kWriteProgress));
+    update.prepare(SqlText::statement(kWriteProgress));
     update.bindValue(QStringLiteral(":progress"), qMin(progress, target));
     update.bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
     update.bindValue(QStringLiteral(":time"), reached ? QVariant(now) : QVariant(QVariant::String));
@@ -183,28 +198,32 @@ bool AchievementDao::updateProgress(const QString &code, int progress)
 
 bool AchievementDao::writePreset(const Achievement &achievement)
 {
-    return writePreset(achievement, DatabaseConnection::timestamp());
+    QString error;
+    return writePreset(achievement, DatabaseConnection::timestamp(), error);
 }
 
-bool AchievementDao::writePreset(const Achievement &a, const QString &now)
+bool AchievementDao::writePreset(const Achievement &a, const QString &now, QString &error)
 {
+    error.clear();
     QSqlDatabase db = DatabaseConnection::database();
 
     bool skinOk = true;
     if (!a.rewardSkinId.isEmpty()) {
         QSqlQuery skin(db);
-        skin.prepare(QLatin1String(kSkinById));
+        skin.prepare(SqlText::statement(kSkinById));
         skin.bindValue(QStringLiteral(":id"), a.rewardSkinId);
         skinOk = skin.exec() && skin.next();
+        error = skin.lastError().text();
     }
 
     bool ok = skinOk;
     bool exists = false;
     if (skinOk) {
         QSqlQuery state(db);
-        state.prepare(QLatin1String(kPresetState));
+        state.prepare(SqlText::statement(kPresetState));
         state.bindValue(QStringLiteral(":code"), a.code);
         ok = state.exec();
+        error = state.lastError().text();
         exists = ok && state.next();
         // The reward of an unlocked achievement has been handed out; it cannot change.
         if (exists && state.value(0).toBool())
@@ -215,9 +234,9 @@ bool AchievementDao::writePreset(const Achievement &a, const QString &now)
 
     QSqlQuery write(db);
     if (exists) {
-        write.prepare(QLatin1String(kUpdatePreset));
+        write.prepare(SqlText::statement(kUpdatePreset));
     } else {
-        write.prepare(QLatin1String(kInsertPreset));
+        write.prepare(SqlText::statement(kInsertPreset));
         write.bindValue(QStringLiteral(":id"), QUuid::createUuid().toString());
     }
     write.bindValue(QStringLiteral(":code"), a.code);
@@ -232,7 +251,9 @@ bool AchievementDao::writePreset(const Achievement &a, const QString &now)
     write.bindValue(QStringLiteral(":enabled"), a.enabled ? 1 : 0);
     write.bindValue(QStringLiteral(":sort"), a.sortOrder);
     write.bindValue(QStringLiteral(":now"), now);
-    return write.exec();
+    const bool written = write.exec();
+    error = write.lastError().text();
+    return written;
 }
 
 bool AchievementDao::upsertPreset(const Achievement &achievement)
@@ -247,7 +268,7 @@ bool AchievementDao::acknowledgeNotifications(const QVariantList &codes)
     return inWriteTransaction([&] {
         const QString now = DatabaseConnection::timestamp();
         QSqlQuery query(DatabaseConnection::database());
-        query.prepare(QLatin1String(kAcknowledge));
+        query.prepare(SqlText::statement(kAcknowledge));
         for (const QVariant &entry : codes) {
             const QString code = entry.toString();
             if (code.isEmpty())
@@ -283,7 +304,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
 
     auto import = [&]() -> bool {
         QSqlQuery find(db);
-        find.prepare(QLatin1String(kSkinBySkinId));
+        find.prepare(SqlText::statement(kSkinBySkinId));
 
         // QVariantMap iterates in ascending key order.
         for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
@@ -294,10 +315,10 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             QString targetId;
             if (find.next()) {
                 targetId = find.value(0).toString();
-                write.prepare(QLatin1String(kUpdateSkinPath));
+                write.prepare(SqlText::statement(kUpdateSkinPath));
             } else {
                 targetId = QStringLiteral("skin_") + it.key();
-                write.prepare(QLatin1String(kInsertSkin));
+                write.prepare(SqlText::statement(kInsertSkin));
                 write.bindValue(QStringLiteral(":skin"), it.key());
                 write.bindValue(QStringLiteral(":name"), it.key());
                 write.bindValue(QStringLiteral(":unlocked"),
@@ -318,15 +339,14 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             Achievement resolved = preset;
             resolved.rewardSkinId = find.value(0).toString();
             find.finish();
-            if (!writePreset(resolved, now)) {
-                // A refusal is not a statement error: nothing to report.
-                lastError.clear();
+            // A refusal is not a statement error and leaves the text empty;
+            // a constraint that failed the write reports its own.
+            if (!writePreset(resolved, now, lastError))
                 return false;
-            }
         }
 
         QSqlQuery select(db);
-        select.prepare(QLatin1String(kSelectDefaultSkin));
+        select.prepare(SqlText::statement(kSelectDefaultSkin));
         select.bindValue(QStringLiteral(":now"), now);
         if (!run(select))
             return false;
@@ -354,7 +374,7 @@ bool AchievementDao::runStatistics(const QString &modeId, int recentRunLimit, qi
     QSqlDatabase db = DatabaseConnection::database();
 
     QSqlQuery totals(db);
-    totals.prepare(QLatin1String(kTotals));
+    totals.prepare(SqlText::statement(kTotals));
     totals.bindValue(QStringLiteral(":mode"), modeId);
     if (!totals.exec() || !totals.next())
         return false;
@@ -363,7 +383,7 @@ bool AchievementDao::runStatistics(const QString &modeId, int recentRunLimit, qi
 
     QSqlQuery recent(db);
     recent.setForwardOnly(true);
-    recent.prepare(QLatin1String(kRecentRuns));
+    recent.prepare(SqlText::statement(kRecentRuns));
     recent.bindValue(QStringLiteral(":mode"), modeId);
     recent.bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
     if (!recent.exec())

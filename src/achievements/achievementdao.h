@@ -33,8 +33,9 @@ public:
                        qint64 &totalCollisions, QVariantList &recentRuns);
 
 private:
-    // The import stamps every row it writes with one time, its own.
-    bool writePreset(const Achievement &achievement, const QString &now);
+    // The import stamps every row it writes with one time, its own. error is
+    // the failed statement's error text, empty for a refusal.
+    bool writePreset(const Achievement &achievement, const QString &now, QString &error);
 };
 
 #endif // ACHIEVEMENTDAO_H

@@ -15,7 +15,9 @@ namespace {
 const char kCatalogue[] = ":/assets/achievements.json";
 const char kDefaultSkinResource[] = ":/assets/skins/default.png";
 const char kSkinUrlPrefix[] = "qrc:/assets/skins/";
-const char kIdentifierPattern[] = "^[a-z][a-z0-9_]*$";
+// Anchored with \z, the very end: "$" would also match before a final
+// newline and let "abc\n" through.
+const char kIdentifierPattern[] = "^[a-z][a-z0-9_]*\\z";
 
 bool isWholeNumber(const QJsonValue &value)
 {

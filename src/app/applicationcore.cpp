@@ -42,6 +42,10 @@ ApplicationCore::ApplicationCore(QObject *parent)
         qWarning() << "[ApplicationCore] achievements unavailable: initialization failed";
 
     startWorker();
+    // Emitted inside the constructor, before anyone can have connected to it:
+    // no C++ or QML handler ever sees it. It stays because the front end's
+    // interface names it; a front end reads readiness from the finished
+    // construction (Component.onCompleted) instead.
     emit initialized();
 }
 

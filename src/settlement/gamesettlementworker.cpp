@@ -152,6 +152,10 @@ void GameSettlementWorker::settle(const QVariantMap &snapshot)
         GameRecordService recordService(&recordDao);
         GameRecord record;
 
+        // The catalogue is imported again before every run, even one that
+        // recordGame then refuses: it is what keeps the rows in step with a catalogue
+        // changed by an update while the worker runs, and a run is only
+        // evaluated after its own import succeeded.
         if (fillRecord(snapshot, record) && achievementService.initializePresets()
             && achievementService.recordGame(&record, &recordService)) {
             QList<Achievement> achievements;

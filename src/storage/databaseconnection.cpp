@@ -1,5 +1,7 @@
 #include "storage/databaseconnection.h"
 
+#include "storage/sqltext.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -14,39 +16,59 @@ const char kDriver[] = "QSQLITE";
 const char kConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 const char kFileName[] = "/harbour-hoplix.db";
 
-const char kCreateGameRecords[]
-        = "CREATE TABLE IF NOT EXISTS game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT "
-          "NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,jump_count INTEGER NOT NULL "
-          "DEFAULT 0,max_section_jump_count INTEGER NOT NULL DEFAULT 0,wall_collision_count "
-          "INTEGER "
-          "NOT NULL DEFAULT 0 CHECK(wall_collision_count>=0),block_collision_count INTEGER NOT "
-          "NULL "
-          "DEFAULT 0 CHECK(block_collision_count>=0),death_world_y REAL,death_world_x "
-          "REAL,end_reason "
-          "TEXT NOT NULL DEFAULT '',started_at TEXT NOT NULL DEFAULT '',ended_at TEXT NOT NULL "
-          "DEFAULT '',created_at TEXT NOT NULL,updated_at TEXT NOT NULL)";
+// clang-format off
+const char kCreateGameRecords[] = R"(
+    CREATE TABLE IF NOT EXISTS game_records (
+        id TEXT PRIMARY KEY NOT NULL,
+        mode_id TEXT NOT NULL DEFAULT 'endless',
+        score INTEGER NOT NULL DEFAULT 0,
+        jump_count INTEGER NOT NULL DEFAULT 0,
+        max_section_jump_count INTEGER NOT NULL DEFAULT 0,
+        wall_collision_count INTEGER NOT NULL DEFAULT 0 CHECK(wall_collision_count>=0),
+        block_collision_count INTEGER NOT NULL DEFAULT 0 CHECK(block_collision_count>=0),
+        death_world_y REAL,
+        death_world_x REAL,
+        end_reason TEXT NOT NULL DEFAULT '',
+        started_at TEXT NOT NULL DEFAULT '',
+        ended_at TEXT NOT NULL DEFAULT '',
+        created_at TEXT NOT NULL,
+        updated_at TEXT NOT NULL
+    ))";
 
-const char kCreateSkins[]
-        = "CREATE TABLE IF NOT EXISTS skins (id TEXT PRIMARY KEY NOT NULL,skin_id TEXT NOT NULL "
-          "UNIQUE,skin_name TEXT NOT NULL,skin_path TEXT NOT NULL,is_unlocked INTEGER NOT NULL "
-          "DEFAULT 0,is_selected INTEGER NOT NULL DEFAULT 0,created_at TEXT NOT NULL,updated_at "
-          "TEXT NOT NULL)";
+const char kCreateSkins[] = R"(
+    CREATE TABLE IF NOT EXISTS skins (
+        id TEXT PRIMARY KEY NOT NULL,
+        skin_id TEXT NOT NULL UNIQUE,
+        skin_name TEXT NOT NULL,
+        skin_path TEXT NOT NULL,
+        is_unlocked INTEGER NOT NULL DEFAULT 0,
+        is_selected INTEGER NOT NULL DEFAULT 0,
+        created_at TEXT NOT NULL,
+        updated_at TEXT NOT NULL
+    ))";
 
-const char kCreateAchievements[]
-        = "CREATE TABLE IF NOT EXISTS achievements (id TEXT PRIMARY KEY NOT NULL,created_at TEXT "
-          "NOT "
-          "NULL,updated_at TEXT NOT NULL,code TEXT NOT NULL UNIQUE,condition_type INTEGER NOT NULL "
-          "CHECK(condition_type BETWEEN 1 AND 8),target_value INTEGER NOT NULL "
-          "CHECK(target_value>0),window_seconds INTEGER NOT NULL DEFAULT -1,parameters TEXT NOT "
-          "NULL DEFAULT '{}',show_condition INTEGER NOT NULL DEFAULT 1 CHECK(show_condition IN "
-          "(0,1)),notification_pending INTEGER NOT NULL DEFAULT 0 CHECK(notification_pending IN "
-          "(0,1)),reward_skin_id TEXT UNIQUE REFERENCES skins(id),progress_value INTEGER NOT NULL "
-          "DEFAULT 0 CHECK(progress_value>=0),is_enabled INTEGER NOT NULL DEFAULT 1 "
-          "CHECK(is_enabled IN (0,1)),is_unlocked INTEGER NOT NULL DEFAULT 0 CHECK(is_unlocked IN "
-          "(0,1)),unlocked_at TEXT,sort_order INTEGER NOT NULL DEFAULT 0,CHECK((condition_type=3 "
-          "AND window_seconds>0) OR (condition_type<>3 AND "
-          "window_seconds=-1)),CHECK((is_unlocked=0 "
-          "AND unlocked_at IS NULL) OR (is_unlocked=1 AND unlocked_at IS NOT NULL)))";
+const char kCreateAchievements[] = R"(
+    CREATE TABLE IF NOT EXISTS achievements (
+        id TEXT PRIMARY KEY NOT NULL,
+        created_at TEXT NOT NULL,
+        updated_at TEXT NOT NULL,
+        code TEXT NOT NULL UNIQUE,
+        condition_type INTEGER NOT NULL CHECK(condition_type BETWEEN 1 AND 8),
+        target_value INTEGER NOT NULL CHECK(target_value>0),
+        window_seconds INTEGER NOT NULL DEFAULT -1,
+        parameters TEXT NOT NULL DEFAULT '{}',
+        show_condition INTEGER NOT NULL DEFAULT 1 CHECK(show_condition IN (0,1)),
+        notification_pending INTEGER NOT NULL DEFAULT 0 CHECK(notification_pending IN (0,1)),
+        reward_skin_id TEXT UNIQUE REFERENCES skins(id),
+        progress_value INTEGER NOT NULL DEFAULT 0 CHECK(progress_value>=0),
+        is_enabled INTEGER NOT NULL DEFAULT 1 CHECK(is_enabled IN (0,1)),
+        is_unlocked INTEGER NOT NULL DEFAULT 0 CHECK(is_unlocked IN (0,1)),
+        unlocked_at TEXT,
+        sort_order INTEGER NOT NULL DEFAULT 0,
+        CHECK((condition_type=3 AND window_seconds>0) OR (condition_type<>3 AND window_seconds=-1)),
+        CHECK((is_unlocked=0 AND unlocked_at IS NULL) OR (is_unlocked=1 AND unlocked_at IS NOT NULL))
+    ))";
+// clang-format on
 
 } // namespace
 
@@ -84,15 +106,15 @@ bool DatabaseConnection::initialize()
     }
 
     QSqlQuery query(db);
-    if (!query.exec(QLatin1String(kCreateGameRecords))) {
+    if (!query.exec(SqlText::definition(kCreateGameRecords))) {
         qWarning() << "[DatabaseConnection] game_records table failed:" << query.lastError().text();
         return false;
     }
-    if (!query.exec(QLatin1String(kCreateSkins))) {
+    if (!query.exec(SqlText::definition(kCreateSkins))) {
         qWarning() << "[DatabaseConnection] skins table failed:" << query.lastError().text();
         return false;
     }
-    if (!query.exec(QLatin1String(kCreateAchievements))) {
+    if (!query.exec(SqlText::definition(kCreateAchievements))) {
         qWarning() << "[DatabaseConnection] achievements table failed:" << query.lastError().text();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "storage/databaseconnection.h"
 #include "storage/gamerecord.h"
+#include "storage/sqltext.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -11,31 +12,40 @@
 
 namespace {
 
-const char kInsert[]
-        = "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
-          "wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason, "
-          "started_at, ended_at, created_at, updated_at) VALUES (:id, :mode_id, :score, "
-          ":jump_count, :max_section_jump_count, :wall_collision_count, :block_collision_count, "
-          ":death_world_y, :death_world_x, :end_reason, :started_at, :ended_at, :created_at, "
-          ":updated_at)";
-const char kUpdate[]
-        = "UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count, "
-          "max_section_jump_count=:max_section_jump_count, "
-          "wall_collision_count=:wall_collision_count, "
-          "block_collision_count=:block_collision_count, death_world_y=:death_world_y, "
-          "death_world_x=:death_world_x, end_reason=:end_reason, started_at=:started_at, "
-          "ended_at=:ended_at, updated_at=:updated_at WHERE id=:id";
-const char kDelete[] = "DELETE FROM game_records WHERE id=:id";
-const char kHighestScoreOfMode[]
-        = "SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id";
-const char kHighestScoreOfAll[] = "SELECT COALESCE(MAX(score), 0) FROM game_records";
-const char kFindById[] = "SELECT * FROM game_records WHERE id=:id";
-const char kFindAllOfMode[]
-        = "SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC";
-const char kFindAll[] = "SELECT * FROM game_records ORDER BY created_at DESC";
-const char kLatestDeathPosition[]
-        = "SELECT death_world_y, death_world_x FROM game_records WHERE mode_id=:mode_id ORDER BY "
-          "rowid DESC LIMIT 1";
+// clang-format off
+const char kInsert[] = R"(
+    INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count,
+        wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason,
+        started_at, ended_at, created_at, updated_at)
+    VALUES (:id, :mode_id, :score, :jump_count, :max_section_jump_count,
+        :wall_collision_count, :block_collision_count, :death_world_y, :death_world_x, :end_reason,
+        :started_at, :ended_at, :created_at, :updated_at))";
+const char kUpdate[] = R"(
+    UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count,
+        max_section_jump_count=:max_section_jump_count,
+        wall_collision_count=:wall_collision_count,
+        block_collision_count=:block_collision_count,
+        death_world_y=:death_world_y, death_world_x=:death_world_x,
+        end_reason=:end_reason, started_at=:started_at, ended_at=:ended_at,
+        updated_at=:updated_at
+    WHERE id=:id)";
+const char kDelete[] = R"(
+    DELETE FROM game_records WHERE id=:id)";
+const char kHighestScoreOfMode[] = R"(
+    SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id)";
+const char kHighestScoreOfAll[] = R"(
+    SELECT COALESCE(MAX(score), 0) FROM game_records)";
+const char kFindById[] = R"(
+    SELECT * FROM game_records WHERE id=:id)";
+const char kFindAllOfMode[] = R"(
+    SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC)";
+const char kFindAll[] = R"(
+    SELECT * FROM game_records ORDER BY created_at DESC)";
+const char kLatestDeathPosition[] = R"(
+    SELECT death_world_y, death_world_x FROM game_records
+    WHERE mode_id=:mode_id
+    ORDER BY rowid DESC LIMIT 1)";
+// clang-format on
 
 // The values that insert and update bind alike.
 void bindValues(QSqlQuery &query, const GameRecord *record)
@@ -65,8 +75,12 @@ bool GameRecordDao::insert(GameRecord *record)
     if (!record)
         return false;
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kInsert));
+    query.prepare(SqlText::statement(kInsert));
     bindValues(query, record);
+    // Each stamp reads the clock on its own, so the two can differ by a
+    // second across a tick. Rows stored so far were written this way and
+    // nothing compares the two columns; one shared reading would be no fix
+    // worth a difference between old and new rows.
     query.bindValue(QStringLiteral(":created_at"),
                     record->createdAt().isEmpty() ? DatabaseConnection::timestamp()
                                                   : record->createdAt());
@@ -85,7 +99,7 @@ bool GameRecordDao::update(GameRecord *record)
     if (!record)
         return false;
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kUpdate));
+    query.prepare(SqlText::statement(kUpdate));
     bindValues(query, record);
     query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
     if (!query.exec()) {
@@ -98,7 +112,7 @@ bool GameRecordDao::update(GameRecord *record)
 bool GameRecordDao::remove(const QString &id)
 {
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kDelete));
+    query.prepare(SqlText::statement(kDelete));
     query.bindValue(QStringLiteral(":id"), id);
     return query.exec();
 }
@@ -107,9 +121,9 @@ int GameRecordDao::highestScore(const QString &modeId)
 {
     QSqlQuery query(DatabaseConnection::database());
     if (modeId.isEmpty()) {
-        query.prepare(QLatin1String(kHighestScoreOfAll));
+        query.prepare(SqlText::statement(kHighestScoreOfAll));
     } else {
-        query.prepare(QLatin1String(kHighestScoreOfMode));
+        query.prepare(SqlText::statement(kHighestScoreOfMode));
         query.bindValue(QStringLiteral(":mode_id"), modeId);
     }
     if (query.exec() && query.next())
@@ -121,7 +135,7 @@ int GameRecordDao::highestScore(const QString &modeId)
 GameRecord *GameRecordDao::findById(const QString &id, bool *ok)
 {
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kFindById));
+    query.prepare(SqlText::statement(kFindById));
     query.bindValue(QStringLiteral(":id"), id);
     const bool executed = query.exec();
     if (ok)
@@ -137,9 +151,9 @@ QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
     QSqlQuery query(DatabaseConnection::database());
     query.setForwardOnly(true);
     if (modeId.isEmpty()) {
-        query.prepare(QLatin1String(kFindAll));
+        query.prepare(SqlText::statement(kFindAll));
     } else {
-        query.prepare(QLatin1String(kFindAllOfMode));
+        query.prepare(SqlText::statement(kFindAllOfMode));
         query.bindValue(QStringLiteral(":mode_id"), modeId);
     }
     if (!query.exec())
@@ -152,7 +166,7 @@ QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
 QVariant GameRecordDao::latestDeathPosition(const QString &modeId)
 {
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kLatestDeathPosition));
+    query.prepare(SqlText::statement(kLatestDeathPosition));
     query.bindValue(QStringLiteral(":mode_id"), modeId);
     if (!query.exec()) {
         qWarning() << "[GameRecordDao] latest death position failed:" << query.lastError().text();

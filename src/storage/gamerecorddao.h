@@ -18,11 +18,14 @@ public:
     explicit GameRecordDao(QObject *parent = nullptr);
 
     bool insert(GameRecord *record);
+    // update and remove have no caller in the application; they stay as the
+    // public interface of the table, for tools and future screens.
     bool update(GameRecord *record);
     bool remove(const QString &id);
     int highestScore(const QString &modeId);
     // Returned records are children of this object. Null both when no run has
     // the id and when the query failed; *ok (when given) tells the two apart.
+    // The settlement's look-up of a repeated run is its only caller.
     GameRecord *findById(const QString &id, bool *ok = nullptr);
     QList<GameRecord *> findAll(const QString &modeId);
     QVariant latestDeathPosition(const QString &modeId);

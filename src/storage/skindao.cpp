@@ -2,6 +2,7 @@
 
 #include "storage/databaseconnection.h"
 #include "storage/skin.h"
+#include "storage/sqltext.h"
 #include "storage/writetransaction.h"
 
 #include <QDebug>
@@ -11,22 +12,32 @@
 
 namespace {
 
-const char kInsert[]
-        = "INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected, "
-          "created_at, updated_at) VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, "
-          ":is_selected, :created_at, :updated_at)";
-const char kUpdate[]
-        = "UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked, "
-          "is_selected=:is_selected, updated_at=:updated_at WHERE skin_id=:skin_id";
-const char kClearSelection[] = "UPDATE skins SET is_selected=0, updated_at=datetime('now')";
-const char kSelect[]
-        = "UPDATE skins SET is_selected=1, updated_at=datetime('now') WHERE skin_id=:skin_id AND "
-          "is_unlocked=1";
-const char kSetUnlocked[]
-        = "UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now') WHERE "
-          "skin_id=:skin_id";
-const char kFindBySkinId[] = "SELECT * FROM skins WHERE skin_id=:skin_id";
-const char kFindAll[] = "SELECT * FROM skins ORDER BY skin_id";
+// clang-format off
+const char kInsert[] = R"(
+    INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected,
+        created_at, updated_at)
+    VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, :is_selected,
+        :created_at, :updated_at))";
+const char kUpdate[] = R"(
+    UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked,
+        is_selected=:is_selected, updated_at=:updated_at
+    WHERE skin_id=:skin_id)";
+// Selection and unlocking stamp SQLite's own time form (a blank for the T,
+// no zone letter), unlike every other write; readers hand the text on as
+// stored, and rows already carry both forms, so it stays.
+const char kClearSelection[] = R"(
+    UPDATE skins SET is_selected=0, updated_at=datetime('now'))";
+const char kSelect[] = R"(
+    UPDATE skins SET is_selected=1, updated_at=datetime('now')
+    WHERE skin_id=:skin_id AND is_unlocked=1)";
+const char kSetUnlocked[] = R"(
+    UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now')
+    WHERE skin_id=:skin_id)";
+const char kFindBySkinId[] = R"(
+    SELECT * FROM skins WHERE skin_id=:skin_id)";
+const char kFindAll[] = R"(
+    SELECT * FROM skins ORDER BY skin_id)";
+// clang-format on
 
 int flag(bool value)
 {
@@ -44,7 +55,7 @@ bool SkinDao::insert(Skin *skin)
     if (!skin)
         return false;
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kInsert));
+    query.prepare(SqlText::statement(kInsert));
     query.bindValue(QStringLiteral(":id"), skin->componentId());
     query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
     query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
@@ -69,7 +80,7 @@ bool SkinDao::update(Skin *skin)
     if (!skin)
         return false;
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kUpdate));
+    query.prepare(SqlText::statement(kUpdate));
     query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
     query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
     query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
@@ -87,10 +98,10 @@ bool SkinDao::select(const QString &skinId)
         return false;
 
     QSqlQuery clear(db);
-    if (!clear.exec(QLatin1String(kClearSelection)))
+    if (!clear.exec(SqlText::statement(kClearSelection)))
         return false;
     QSqlQuery select(db);
-    select.prepare(QLatin1String(kSelect));
+    select.prepare(SqlText::statement(kSelect));
     select.bindValue(QStringLiteral(":skin_id"), skinId);
     if (!select.exec() || select.numRowsAffected() <= 0)
         return false;
@@ -100,7 +111,7 @@ bool SkinDao::select(const QString &skinId)
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 {
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kSetUnlocked));
+    query.prepare(SqlText::statement(kSetUnlocked));
     query.bindValue(QStringLiteral(":skin_id"), skinId);
     query.bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
     return query.exec() && query.numRowsAffected() > 0;
@@ -109,7 +120,7 @@ bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 Skin *SkinDao::findBySkinId(const QString &skinId)
 {
     QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kFindBySkinId));
+    query.prepare(SqlText::statement(kFindBySkinId));
     query.bindValue(QStringLiteral(":skin_id"), skinId);
     if (query.exec() && query.next())
         return skinFromQuery(query);
@@ -121,7 +132,7 @@ QList<Skin *> SkinDao::findAll()
     QList<Skin *> skins;
     QSqlQuery query(DatabaseConnection::database());
     query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kFindAll)))
+    if (!query.exec(SqlText::statement(kFindAll)))
         return skins;
     while (query.next())
         skins.append(skinFromQuery(query));

@@ -3,7 +3,6 @@
 // answer every call with its failure value, and leave the file alone.
 
 #include "app/applicationcore.h"
-#include "reliability.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -30,7 +29,7 @@ QByteArray fileBytes(const QString &path)
 
 } // namespace
 
-class BrokenEnvironmentTest : public QObject
+class tst_BrokenEnvironment : public QObject
 {
     Q_OBJECT
 
@@ -40,14 +39,14 @@ private slots:
     void unusableDatabase();
 };
 
-void BrokenEnvironmentTest::unusableDatabase_data()
+void tst_BrokenEnvironment::unusableDatabase_data()
 {
     QTest::addColumn<bool>("blockDirectory");
     QTest::newRow("a file where the directory should be") << true;
     QTest::newRow("a database file of random bytes") << false;
 }
 
-void BrokenEnvironmentTest::unusableDatabase()
+void tst_BrokenEnvironment::unusableDatabase()
 {
     QFETCH(bool, blockDirectory);
     TestStorage storage;
@@ -108,5 +107,5 @@ void BrokenEnvironmentTest::unusableDatabase()
         QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList("harbour-hoplix.db"));
 }
 
-QTEST_GUILESS_MAIN(BrokenEnvironmentTest)
+QTEST_GUILESS_MAIN(tst_BrokenEnvironment)
 #include "tst_brokenenvironment.moc"
