@@ -71,7 +71,6 @@ private slots:
     void repeatedImportKeepsPlayerState();
     void conflictingRewardRollsBackEverything_data();
     void conflictingRewardRollsBackEverything();
-    void concurrentImports();
     void applyProgress();
     void rewardSkinTogetherOrNotAtAll();
     void acknowledgeAllOrNothing();
@@ -252,22 +251,6 @@ void tst_Catalogue::conflictingRewardRollsBackEverything()
     QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE skin_path='before'").toInt(), 9);
     // The transaction is closed: the connection can write again.
     QVERIFY(sql("UPDATE skins SET skin_path='after'").isActive());
-}
-
-// The GUI thread and the worker import at the same moment: both must succeed.
-void tst_Catalogue::concurrentImports()
-{
-    const auto importAll = [](const QString &) {
-        bool ok = true;
-        for (int i = 0; i < 25; ++i) {
-            AchievementDao threadDao;
-            ok = AchievementService(&threadDao).initializePresets() && ok;
-        }
-        return ok;
-    };
-    QVERIFY(onTwoThreads(importAll));
-    QCOMPARE(count("achievements"), 8);
-    QCOMPARE(count("skins"), 9);
 }
 
 void tst_Catalogue::applyProgress()
