@@ -47,6 +47,7 @@ private slots:
 
     void connectionPerThread();
     void schemaAsWritten();
+    void earlierDatabaseKeepsWorking();
     void timestampsAsGiven();
     void highestScoreAndOrder();
     void deathPosition();
@@ -83,6 +84,46 @@ void tst_Storage::connectionPerThread()
                          QRegularExpression("^\\[DatabaseConnection\\] database path:"));
     QVERIFY(!DatabaseConnection::database().isOpen());
     QVERIFY(QSqlDatabase::contains(name));
+}
+
+// A database written before the write-ahead log, in the rollback-journal
+// mode: it opens with every row, takes new ones, and a connection that sets
+// nothing, as the earlier version opened it, still reads all of them.
+void tst_Storage::earlierDatabaseKeepsWorking()
+{
+    DatabaseConnection::closeConnection();
+    const QString path = storage->databasePath();
+    QVERIFY(QFile::remove(path));
+    const auto plainCount = [&path](const char *insert) {
+        int count = -1;
+        {
+            QSqlDatabase plain = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "plain");
+            plain.setDatabaseName(path);
+            QSqlQuery query(plain);
+            if (plain.open() && (!insert || query.exec(QLatin1String(insert)))
+                && query.exec(QStringLiteral("SELECT COUNT(*) FROM game_records")) && query.next())
+                count = query.value(0).toInt();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("plain"));
+        return count;
+    };
+    QCOMPARE(plainCount("CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT "
+                        "NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,created_at TEXT "
+                        "NOT NULL,updated_at TEXT NOT NULL)"),
+             0);
+    QCOMPARE(plainCount("INSERT INTO game_records (id,created_at,updated_at) VALUES "
+                        "('earlier','t','t')"),
+             1);
+
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    QCOMPARE(sqlValue(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+    QVERIFY(sql(QStringLiteral("INSERT INTO game_records (id,created_at,updated_at) VALUES "
+                               "('later','t','t')"))
+                    .isActive());
+    QCOMPARE(plainCount(nullptr), 2);
+    DatabaseConnection::closeConnection();
+    QCOMPARE(plainCount(nullptr), 2);
 }
 
 // The code lays the table definitions out for reading; the database must

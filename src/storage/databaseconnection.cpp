@@ -16,6 +16,23 @@ const char kDriver[] = "QSQLITE";
 const char kConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 const char kFileName[] = "/harbour-hoplix.db";
 
+// Write-ahead logging: a commit appends to the log and syncs it once, so a
+// run confirmed as settled survives a power cut, and readers on the other
+// thread never wait for the writer. The mode is stored in the database file
+// itself; a database created before in the rollback-journal mode is
+// converted on first open, and any build of the program (with the same
+// SQLite) opens a converted file unchanged, since SQLite reads the mode from
+// the file.
+const char kWriteAheadLog[] = "PRAGMA journal_mode=WAL";
+// Every commit waits for the log to reach the disk, not only checkpoints.
+const char kSyncFull[] = "PRAGMA synchronous=FULL";
+// Where the log cannot be used (a file system without shared memory, a
+// read-only file, a lock held past the busy timeout), the rollback journal
+// stays; at this level SQLite also syncs the directory after the journal is
+// deleted, so a power cut cannot bring the journal back to undo the commit.
+// In write-ahead mode it acts as FULL.
+const char kSyncExtra[] = "PRAGMA synchronous=EXTRA";
+
 // clang-format off
 const char kCreateGameRecords[] = R"(
     CREATE TABLE IF NOT EXISTS game_records (
@@ -100,9 +117,17 @@ QSqlDatabase DatabaseConnection::database()
 bool DatabaseConnection::initialize()
 {
     QSqlDatabase db = database();
-    if (!db.isOpen() && !db.open()) {
-        qWarning() << "[DatabaseConnection] database open failed:" << db.lastError().text();
-        return false;
+    if (!db.isOpen()) {
+        if (!db.open()) {
+            qWarning() << "[DatabaseConnection] database open failed:" << db.lastError().text();
+            return false;
+        }
+        // Closed again on failure, so the next call sets it up afresh rather
+        // than write without knowing what reaches the disk.
+        if (!setDurability(db)) {
+            db.close();
+            return false;
+        }
     }
 
     QSqlQuery query(db);
@@ -116,6 +141,27 @@ bool DatabaseConnection::initialize()
     }
     if (!query.exec(SqlText::definition(kCreateAchievements))) {
         qWarning() << "[DatabaseConnection] achievements table failed:" << query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool DatabaseConnection::setDurability(const QSqlDatabase &db)
+{
+    // The change of mode needs the file to itself for a moment; when another
+    // process holds it past the busy timeout, this connection goes on in the
+    // mode the file has, and a later connection converts it.
+    QSqlQuery query(db);
+    const bool changed = query.exec(QLatin1String(kWriteAheadLog)) && query.next();
+    const QString mode = changed ? query.value(0).toString() : QString();
+    const bool writeAhead = mode.compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+    if (!changed)
+        qWarning() << "[DatabaseConnection] journal mode failed:" << query.lastError().text();
+    else if (!writeAhead)
+        qWarning() << "[DatabaseConnection] write-ahead log unavailable, journal mode:" << mode;
+    query.finish();
+    if (!query.exec(QLatin1String(writeAhead ? kSyncFull : kSyncExtra))) {
+        qWarning() << "[DatabaseConnection] sync mode failed:" << query.lastError().text();
         return false;
     }
     return true;

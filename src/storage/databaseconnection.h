@@ -25,6 +25,9 @@ public:
 private:
     DatabaseConnection() = delete;
     static QString connectionName();
+    // Journal and sync mode of a freshly opened connection, so that every
+    // commit is on the disk before it returns.
+    static bool setDurability(const QSqlDatabase &db);
 };
 
 #endif // DATABASECONNECTION_H
