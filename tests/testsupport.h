@@ -201,6 +201,23 @@ public:
         return texts(text, values).value(0);
     }
 
+    // Where the per-mode run totals (when the file has them) differ from the
+    // sums of the stored runs; empty when they agree.
+    QString totalsProblem() const
+    {
+        if (value("SELECT COUNT(*) FROM sqlite_master WHERE name='game_record_totals'") != "1")
+            return QString();
+        const QString sums = value(
+                "SELECT group_concat(f, ';') FROM (SELECT mode_id||':'||COUNT(*)||':'||SUM(score)"
+                "||':'||SUM(wall_collision_count+block_collision_count)||':'||MAX(score) AS f "
+                "FROM game_records GROUP BY mode_id ORDER BY mode_id)");
+        const QString totals = value(
+                "SELECT group_concat(f, ';') FROM (SELECT mode_id||':'||run_count||':'||"
+                "total_score||':'||total_collisions||':'||best_score AS f FROM game_record_totals "
+                "WHERE run_count<>0 OR best_score IS NOT NULL ORDER BY mode_id)");
+        return sums == totals ? QString() : "totals " + totals + " but runs " + sums;
+    }
+
     // Every problem found, joined; empty when the database is sound. With
     // singleMode (all runs in one mode) the achievements that count over one
     // mode's runs are checked too.
@@ -222,6 +239,8 @@ public:
                 "progress_value<>target_value"};
         for (const char *check : checks)
             found << texts(QLatin1String(check));
+        found << totalsProblem();
+        found.removeAll(QString());
 
         // Achievements following a figure of the stored runs: a locked one
         // holds the figure clamped to its target, an unlocked one needs the

@@ -1,9 +1,15 @@
+#include "achievements/achievementdao.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/skinservice.h"
 #include "storage/gamerecord.h"
 #include "storage/gamerecorddao.h"
 #include "storage/skindao.h"
 #include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <random>
 
 namespace {
 
@@ -54,6 +60,11 @@ private slots:
     void selectSkin_data();
     void selectSkin();
     void servicesKeepNoChildren();
+    void runTotalsFollowTheRuns();
+    void runTotalsFailSoft();
+    void listsAsTheyWere();
+    void schemaChangedUnderneath();
+    void readsLeaveNoSnapshotOpen();
 
 private:
     std::unique_ptr<TestStorage> storage;
@@ -158,7 +169,8 @@ void tst_Storage::schemaAsWritten()
             "window_seconds=-1)),CHECK((is_unlocked=0 AND unlocked_at IS NULL) OR (is_unlocked=1 "
             "AND unlocked_at IS NOT NULL)))"};
     QStringList tables;
-    for (QSqlQuery query = sql("SELECT sql FROM sqlite_master WHERE type='table' ORDER BY rowid");
+    for (QSqlQuery query = sql("SELECT sql FROM sqlite_master WHERE name IN "
+                               "('game_records','skins','achievements') ORDER BY rowid");
          query.next();)
         tables << query.value(0).toString();
     QCOMPARE(tables, expected);
@@ -280,6 +292,177 @@ void tst_Storage::servicesKeepNoChildren()
         QCOMPARE(skinService.skins().size(), 3);
     }
     QCOMPARE(records.children().size() + skins.children().size(), 0);
+}
+
+// The per-mode totals equal the sums of the stored runs through random
+// inserts, updates and deletes, whether they come through this version or
+// through a connection that sets nothing and writes as the earlier version
+// did; a database of the earlier version gets them, filled, on first open;
+// and the readers answer what a scan of the runs answers.
+void tst_Storage::runTotalsFollowTheRuns()
+{
+    const char insertAsBefore[]
+            = "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
+              "wall_collision_count, block_collision_count, death_world_y, death_world_x, "
+              "end_reason, started_at, ended_at, created_at, updated_at) VALUES (?, ?, ?, 0, 0, "
+              "?, ?, NULL, NULL, 'wall', '', '', 't', 't')";
+    DatabaseConnection::closeConnection();
+    {
+        // Back to the earlier version's file, with runs in it.
+        DatabaseCheck earlier(storage->databasePath());
+        for (const char *name :
+             {"TRIGGER game_record_totals_insert", "TRIGGER game_record_totals_delete",
+              "TRIGGER game_record_totals_update", "TABLE game_record_totals",
+              "INDEX game_records_by_mode", "INDEX game_records_by_mode_and_time"})
+            QCOMPARE(earlier.rows(QStringLiteral("DROP %1").arg(QLatin1String(name))).size(), 0);
+        for (int i = 0; i < 30; ++i)
+            earlier.rows(insertAsBefore, {QString::number(i), i % 2 ? "a" : "b", i * 3, i % 3, 1});
+    }
+    QVERIFY(DatabaseConnection::initialize());
+    QVERIFY(sqlValue("SELECT COUNT(*) FROM game_record_totals").toInt() == 2);
+
+    std::mt19937 random(7);
+    GameRecordDao dao;
+    AchievementDao achievements;
+    const QStringList modes{"a", "b", ""};
+    DatabaseCheck before(storage->databasePath());
+    for (int i = 0; i < 300; ++i) {
+        const QString id = QString::number(random() % 60);
+        const QString mode = modes.at(random() % 3);
+        const int score = int(random() % 120) - 10;
+        switch (random() % 5) {
+        case 0: {
+            QVERIFY(before.rows(insertAsBefore, {"p" + id, mode, score, 2, 0}).size() <= 1);
+            break;
+        }
+        case 1: {
+            GameRecord *run = makeRun(this, id, mode, score);
+            run->setWallCollisionCount(int(random() % 4));
+            if (!sqlValue("SELECT 1 FROM game_records WHERE id=?", {id}).isValid())
+                QVERIFY(dao.insert(run));
+            break;
+        }
+        case 2: {
+            GameRecord *run = makeRun(this, id, mode, score);
+            run->setBlockCollisionCount(int(random() % 4));
+            dao.update(run);
+            break;
+        }
+        case 3:
+            dao.remove(id);
+            break;
+        default:
+            before.rows("DELETE FROM game_records WHERE id=?", {"p" + id});
+        }
+    }
+    QCOMPARE(before.totalsProblem(), QString());
+    for (const QString &mode : modes) {
+        // The empty mode means every mode here.
+        QCOMPARE(dao.highestScore(mode),
+                 sqlValue("SELECT COALESCE(MAX(score),0) FROM game_records WHERE ? IN (mode_id,'')",
+                          {mode})
+                         .toInt());
+        qint64 score = -1, collisions = -1;
+        QVariantList recent;
+        QVERIFY(achievements.runStatistics(mode, 1, score, collisions, recent));
+        QCOMPARE(QString("%1 %2").arg(score).arg(collisions),
+                 sqlValue("SELECT COALESCE(SUM(score),0)||' '||COALESCE(SUM(wall_collision_count"
+                          "+block_collision_count),0) FROM game_records WHERE mode_id=?",
+                          {mode})
+                         .toString());
+    }
+}
+
+// Where the totals cannot be added, nothing of them is left behind and the
+// runs are read by scanning, as before.
+void tst_Storage::runTotalsFailSoft()
+{
+    DatabaseConnection::closeConnection();
+    QVERIFY(QFile::remove(storage->databasePath()));
+    QVERIFY(DatabaseCheck(storage->databasePath())
+                    .rows("CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT "
+                          "NOT "
+                          "NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,created_at TEXT "
+                          "NOT NULL,updated_at TEXT NOT NULL)")
+                    .isEmpty());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[RunTotals\\] unavailable"));
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue("SELECT group_concat(name) FROM sqlite_master WHERE name LIKE '%by_mode%' "
+                      "OR name LIKE '%totals%'")
+                     .toString(),
+             QString());
+    QVERIFY(sql("INSERT INTO game_records (id,score,created_at,updated_at) VALUES ('r',7,'','')")
+                    .isActive());
+    QCOMPARE(GameRecordDao().highestScore("endless"), 7);
+}
+
+namespace {
+
+// Every key, value type and value of a list of maps, as text.
+QStringList described(const QVariantList &maps)
+{
+    QStringList lines;
+    for (const QVariant &map : maps) {
+        const QVariantMap m = map.toMap();
+        for (auto it = m.constBegin(); it != m.constEnd(); ++it)
+            lines << it.key() + ' ' + it.value().typeName() + ' '
+                            + (it.value().isNull() ? QStringLiteral("null")
+                                                   : it.value().toString());
+    }
+    return lines;
+}
+
+} // namespace
+
+// The list is read straight from the rows into maps now; key for key and type
+// for type they are the maps of the records, NULL positions included.
+void tst_Storage::listsAsTheyWere()
+{
+    GameRecordDao dao;
+    QVERIFY(dao.insert(makeRun(this, "none", "endless", 5)));
+    QVERIFY(dao.insert(makeRun(this, "half", "endless", 6, 2.5)));
+    QVERIFY(dao.insert(makeRun(this, "both", "other", -7, 3, -4.25)));
+    GameRecordService service(&dao);
+    for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("none")}) {
+        QVariantList before;
+        for (GameRecord *record : dao.findAll(mode))
+            before << GameRecordService::toVariantMap(record);
+        QCOMPARE(described(service.gameRecords(mode)), described(before));
+    }
+    QCOMPARE(service.gameRecords(QString()).size(), 3);
+}
+
+// The tables are made sure of once per connection; when another program
+// takes one away, the next request's check brings it back.
+void tst_Storage::schemaChangedUnderneath()
+{
+    QVERIFY(insertSkins());
+    SkinDao skins;
+    QCOMPARE(skins.findAll().size(), 3);
+    QVERIFY(DatabaseCheck(storage->databasePath()).rows("DROP TABLE skins").isEmpty());
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins").toInt(), 0);
+    QVERIFY(insertSkins());
+    QCOMPARE(skins.findAll().size(), 3);
+}
+
+// A statement kept for reuse must not keep its read open: the write-ahead log
+// could never be checkpointed back into the file while it does.
+void tst_Storage::readsLeaveNoSnapshotOpen()
+{
+    GameRecordDao dao;
+    QVERIFY(dao.insert(makeRun(this, "a", "endless", 5, 1.0, 2.0)));
+    dao.findAll("endless");
+    dao.findAllMaps(QString());
+    dao.highestScore("endless");
+    dao.latestDeathPosition("endless");
+    QList<Achievement> list;
+    AchievementDao().loadAll(list);
+    SkinDao().findAll();
+    DatabaseCheck other(storage->databasePath());
+    QVERIFY(other.rows("INSERT INTO game_records (id,created_at,updated_at) VALUES ('b','','')")
+                    .isEmpty());
+    QCOMPARE(other.rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).value(0), QStringLiteral("0"));
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)

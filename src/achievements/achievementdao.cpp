@@ -1,7 +1,8 @@
 #include "achievements/achievementdao.h"
 
 #include "storage/databaseconnection.h"
-#include "storage/sqltext.h"
+#include "storage/preparedstatement.h"
+#include "storage/runtotals.h"
 #include "storage/writetransaction.h"
 
 #include <QDebug>
@@ -65,6 +66,11 @@ const char kTotals[] = R"(
     SELECT COALESCE(SUM(score),0), COALESCE(SUM(wall_collision_count+block_collision_count),0)
     FROM game_records
     WHERE mode_id=:mode)";
+// The same sums, kept per mode by the triggers of RunTotals.
+const char kTotalsFromTable[] = R"(
+    SELECT COALESCE(SUM(total_score),0), COALESCE(SUM(total_collisions),0)
+    FROM game_record_totals
+    WHERE mode_id=:mode)";
 const char kRecentRuns[] = R"(
     SELECT score,end_reason FROM game_records
     WHERE mode_id=:mode
@@ -97,9 +103,9 @@ AchievementDao::AchievementDao(QObject *parent)
 bool AchievementDao::loadAll(QList<Achievement> &out)
 {
     out.clear();
-    QSqlQuery query(DatabaseConnection::database());
-    query.setForwardOnly(true);
-    if (!query.exec(SqlText::statement(kLoadAll))) {
+    PreparedStatement load(kLoadAll);
+    QSqlQuery &query = load.query();
+    if (!query.exec()) {
         qWarning() << "[AchievementDao] load failed:" << query.lastError().text();
         return false;
     }
@@ -149,18 +155,20 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
 {
     if (progress < 0)
         return false;
-    QSqlDatabase db = DatabaseConnection::database();
-
-    QSqlQuery state(db);
-    state.prepare(SqlText::statement(kProgressState));
-    state.bindValue(QStringLiteral(":code"), code);
-    if (!state.exec() || !state.next())
-        return false;
-    const int target = state.value(0).toInt();
-    const QString rewardSkinId = text(state.value(1));
-    const bool enabled = state.value(2).toBool();
-    const bool unlocked = state.value(3).toBool();
-    state.finish();
+    int target = 0;
+    QString rewardSkinId;
+    bool enabled = false;
+    bool unlocked = false;
+    {
+        PreparedStatement state(kProgressState);
+        state->bindValue(QStringLiteral(":code"), code);
+        if (!state->exec() || !state->next())
+            return false;
+        target = state->value(0).toInt();
+        rewardSkinId = text(state->value(1));
+        enabled = state->value(2).toBool();
+        unlocked = state->value(3).toBool();
+    }
     if (!enabled)
         return false;
     // An unlocked achievement is final.
@@ -172,23 +180,22 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
 
     bool skinOk = true;
     if (reached && !rewardSkinId.isEmpty()) {
-        QSqlQuery skin(db);
-        skin.prepare(SqlText::statement(kUnlockSkinById));
-        skin.bindValue(QStringLiteral(":now"), now);
-        skin.bindValue(QStringLiteral(":id"), rewardSkinId);
-        skinOk = skin.exec() && skin.numRowsAffected() == 1;
+        PreparedStatement skin(kUnlockSkinById);
+        skin->bindValue(QStringLiteral(":now"), now);
+        skin->bindValue(QStringLiteral(":id"), rewardSkinId);
+        skinOk = skin->exec() && skin->numRowsAffected() == 1;
     }
     if (!skinOk)
         return false;
 
-    QSqlQuery update(db);
-    update.prepare(SqlText::statement(kWriteProgress));
-    update.bindValue(QStringLiteral(":progress"), qMin(progress, target));
-    update.bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
-    update.bindValue(QStringLiteral(":time"), reached ? QVariant(now) : QVariant(QVariant::String));
-    update.bindValue(QStringLiteral(":now"), now);
-    update.bindValue(QStringLiteral(":code"), code);
-    return update.exec() && update.numRowsAffected() == 1;
+    PreparedStatement update(kWriteProgress);
+    update->bindValue(QStringLiteral(":progress"), qMin(progress, target));
+    update->bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
+    update->bindValue(QStringLiteral(":time"),
+                      reached ? QVariant(now) : QVariant(QVariant::String));
+    update->bindValue(QStringLiteral(":now"), now);
+    update->bindValue(QStringLiteral(":code"), code);
+    return update->exec() && update->numRowsAffected() == 1;
 }
 
 bool AchievementDao::updateProgress(const QString &code, int progress)
@@ -205,40 +212,33 @@ bool AchievementDao::writePreset(const Achievement &achievement)
 bool AchievementDao::writePreset(const Achievement &a, const QString &now, QString &error)
 {
     error.clear();
-    QSqlDatabase db = DatabaseConnection::database();
-
     bool skinOk = true;
     if (!a.rewardSkinId.isEmpty()) {
-        QSqlQuery skin(db);
-        skin.prepare(SqlText::statement(kSkinById));
-        skin.bindValue(QStringLiteral(":id"), a.rewardSkinId);
-        skinOk = skin.exec() && skin.next();
-        error = skin.lastError().text();
+        PreparedStatement skin(kSkinById);
+        skin->bindValue(QStringLiteral(":id"), a.rewardSkinId);
+        skinOk = skin->exec() && skin->next();
+        error = skin->lastError().text();
     }
 
     bool ok = skinOk;
     bool exists = false;
     if (skinOk) {
-        QSqlQuery state(db);
-        state.prepare(SqlText::statement(kPresetState));
-        state.bindValue(QStringLiteral(":code"), a.code);
-        ok = state.exec();
-        error = state.lastError().text();
-        exists = ok && state.next();
+        PreparedStatement state(kPresetState);
+        state->bindValue(QStringLiteral(":code"), a.code);
+        ok = state->exec();
+        error = state->lastError().text();
+        exists = ok && state->next();
         // The reward of an unlocked achievement has been handed out; it cannot change.
-        if (exists && state.value(0).toBool())
-            ok = text(state.value(1)) == a.rewardSkinId;
+        if (exists && state->value(0).toBool())
+            ok = text(state->value(1)) == a.rewardSkinId;
     }
     if (!ok)
         return false;
 
-    QSqlQuery write(db);
-    if (exists) {
-        write.prepare(SqlText::statement(kUpdatePreset));
-    } else {
-        write.prepare(SqlText::statement(kInsertPreset));
+    PreparedStatement statement(exists ? kUpdatePreset : kInsertPreset);
+    QSqlQuery &write = statement.query();
+    if (!exists)
         write.bindValue(QStringLiteral(":id"), QUuid::createUuid().toString());
-    }
     write.bindValue(QStringLiteral(":code"), a.code);
     write.bindValue(QStringLiteral(":condition"), a.conditionType);
     write.bindValue(QStringLiteral(":target"), a.targetValue);
@@ -267,8 +267,8 @@ bool AchievementDao::acknowledgeNotifications(const QVariantList &codes)
         return false;
     return inWriteTransaction([&] {
         const QString now = DatabaseConnection::timestamp();
-        QSqlQuery query(DatabaseConnection::database());
-        query.prepare(SqlText::statement(kAcknowledge));
+        PreparedStatement acknowledge(kAcknowledge);
+        QSqlQuery &query = acknowledge.query();
         for (const QVariant &entry : codes) {
             const QString code = entry.toString();
             if (code.isEmpty())
@@ -303,28 +303,26 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     };
 
     auto import = [&]() -> bool {
-        QSqlQuery find(db);
-        find.prepare(SqlText::statement(kSkinBySkinId));
+        PreparedStatement findSkin(kSkinBySkinId);
+        QSqlQuery &find = findSkin.query();
 
         // QVariantMap iterates in ascending key order.
         for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
             find.bindValue(QStringLiteral(":skin"), it.key());
             if (!run(find))
                 return false;
-            QSqlQuery write(db);
-            QString targetId;
-            if (find.next()) {
-                targetId = find.value(0).toString();
-                write.prepare(SqlText::statement(kUpdateSkinPath));
-            } else {
-                targetId = QStringLiteral("skin_") + it.key();
-                write.prepare(SqlText::statement(kInsertSkin));
+            const bool exists = find.next();
+            const QString targetId
+                    = exists ? find.value(0).toString() : QStringLiteral("skin_") + it.key();
+            find.finish();
+            PreparedStatement statement(exists ? kUpdateSkinPath : kInsertSkin);
+            QSqlQuery &write = statement.query();
+            if (!exists) {
                 write.bindValue(QStringLiteral(":skin"), it.key());
                 write.bindValue(QStringLiteral(":name"), it.key());
                 write.bindValue(QStringLiteral(":unlocked"),
                                 it.key() == QLatin1String(kDefaultSkinId) ? 1 : 0);
             }
-            find.finish();
             write.bindValue(QStringLiteral(":id"), targetId);
             write.bindValue(QStringLiteral(":path"), it.value().toString());
             write.bindValue(QStringLiteral(":now"), now);
@@ -345,10 +343,9 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
                 return false;
         }
 
-        QSqlQuery select(db);
-        select.prepare(SqlText::statement(kSelectDefaultSkin));
-        select.bindValue(QStringLiteral(":now"), now);
-        if (!run(select))
+        PreparedStatement select(kSelectDefaultSkin);
+        select->bindValue(QStringLiteral(":now"), now);
+        if (!run(select.query()))
             return false;
 
         if (!transaction.commit()) {
@@ -371,27 +368,24 @@ bool AchievementDao::runStatistics(const QString &modeId, int recentRunLimit, qi
     totalScore = 0;
     totalCollisions = 0;
     recentRuns.clear();
-    QSqlDatabase db = DatabaseConnection::database();
+    {
+        PreparedStatement totals(RunTotals::available() ? kTotalsFromTable : kTotals);
+        totals->bindValue(QStringLiteral(":mode"), modeId);
+        if (!totals->exec() || !totals->next())
+            return false;
+        totalScore = totals->value(0).toLongLong();
+        totalCollisions = totals->value(1).toLongLong();
+    }
 
-    QSqlQuery totals(db);
-    totals.prepare(SqlText::statement(kTotals));
-    totals.bindValue(QStringLiteral(":mode"), modeId);
-    if (!totals.exec() || !totals.next())
+    PreparedStatement recent(kRecentRuns);
+    recent->bindValue(QStringLiteral(":mode"), modeId);
+    recent->bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
+    if (!recent->exec())
         return false;
-    totalScore = totals.value(0).toLongLong();
-    totalCollisions = totals.value(1).toLongLong();
-
-    QSqlQuery recent(db);
-    recent.setForwardOnly(true);
-    recent.prepare(SqlText::statement(kRecentRuns));
-    recent.bindValue(QStringLiteral(":mode"), modeId);
-    recent.bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
-    if (!recent.exec())
-        return false;
-    while (recent.next()) {
+    while (recent->next()) {
         QVariantMap run;
-        run.insert(QStringLiteral("score"), recent.value(0));
-        run.insert(QStringLiteral("endReason"), recent.value(1));
+        run.insert(QStringLiteral("score"), recent->value(0));
+        run.insert(QStringLiteral("endReason"), recent->value(1));
         recentRuns.append(run);
     }
     return true;

@@ -24,6 +24,7 @@ ApplicationCore::ApplicationCore(QObject *parent)
     , achievementService(nullptr)
     , workerThread(nullptr)
     , worker(nullptr)
+    , recordModel(nullptr)
     , shuttingDown(false)
 {
     const bool databaseReady = DatabaseConnection::initialize();
@@ -118,6 +119,8 @@ bool ApplicationCore::saveGameRecord(const QString &componentId, const QString &
 
     const bool saved = achievementService->recordGame(record, gameRecordService);
     delete record;
+    if (saved && recordModel)
+        recordModel->refresh();
     return saved;
 }
 
@@ -156,6 +159,15 @@ bool ApplicationCore::unlockSkin(const QString &skinId)
     return skinService->unlockSkin(skinId);
 }
 
+GameRecordModel *ApplicationCore::gameRecordModel()
+{
+    if (!recordModel) {
+        recordModel = new GameRecordModel(this);
+        recordModel->refresh();
+    }
+    return recordModel;
+}
+
 void ApplicationCore::startWorker()
 {
     workerThread = new QThread(this);
@@ -172,6 +184,8 @@ void ApplicationCore::startWorker()
             [this](const QString &gameId, bool success, const QVariantList &rewards,
                    int bestScore) {
                 pendingGameIds.remove(gameId);
+                if (success && recordModel)
+                    recordModel->refresh();
                 emit gameSettled(gameId, success, rewards, bestScore);
             },
             Qt::QueuedConnection);

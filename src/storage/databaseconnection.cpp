@@ -1,5 +1,7 @@
 #include "storage/databaseconnection.h"
 
+#include "storage/preparedstatement.h"
+#include "storage/runtotals.h"
 #include "storage/sqltext.h"
 
 #include <QDateTime>
@@ -15,6 +17,10 @@ namespace {
 const char kDriver[] = "QSQLITE";
 const char kConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 const char kFileName[] = "/harbour-hoplix.db";
+const char kSchemaVersion[] = "PRAGMA schema_version";
+
+// The schema version this thread's connection last made sure of; -1 for none.
+thread_local int knownSchemaVersion = -1;
 
 // Write-ahead logging: a commit appends to the log and syncs it once, so a
 // run confirmed as settled survives a power cut, and readers on the other
@@ -130,6 +136,14 @@ bool DatabaseConnection::initialize()
         }
     }
 
+    // The tables are created once per connection, and again whenever the
+    // schema changed since (another connection or program altered it, or the
+    // file's content was replaced): SQLite bumps the schema version then.
+    // That one read replaces three statements before every request.
+    const int version = schemaVersion(db);
+    if (version >= 0 && version == knownSchemaVersion)
+        return true;
+
     QSqlQuery query(db);
     if (!query.exec(SqlText::definition(kCreateGameRecords))) {
         qWarning() << "[DatabaseConnection] game_records table failed:" << query.lastError().text();
@@ -143,7 +157,18 @@ bool DatabaseConnection::initialize()
         qWarning() << "[DatabaseConnection] achievements table failed:" << query.lastError().text();
         return false;
     }
+    // Optional: without them the runs are scanned, as they always were.
+    RunTotals::install(db);
+    knownSchemaVersion = schemaVersion(db);
     return true;
+}
+
+int DatabaseConnection::schemaVersion(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QLatin1String(kSchemaVersion)) || !query.next())
+        return -1;
+    return query.value(0).toInt();
 }
 
 bool DatabaseConnection::setDurability(const QSqlDatabase &db)
@@ -172,6 +197,10 @@ void DatabaseConnection::closeConnection()
     const QString name = connectionName();
     if (!QSqlDatabase::contains(name))
         return;
+    // Statements prepared on the connection go first: they cannot outlive it.
+    PreparedStatement::releaseThreadStatements();
+    RunTotals::forget();
+    knownSchemaVersion = -1;
     {
         QSqlDatabase db = QSqlDatabase::database(name, false);
         db.close();

@@ -14,7 +14,8 @@ class DatabaseConnection : public QObject
 public:
     // The calling thread's connection, registered on first use, never opened here.
     static QSqlDatabase database();
-    // Opens the calling thread's connection if needed and creates the tables.
+    // Opens the calling thread's connection if needed and creates the tables
+    // (once per connection, and again after the schema changed underneath).
     static bool initialize();
     // Closes and unregisters the calling thread's connection, if it has one.
     static void closeConnection();
@@ -28,6 +29,8 @@ private:
     // Journal and sync mode of a freshly opened connection, so that every
     // commit is on the disk before it returns.
     static bool setDurability(const QSqlDatabase &db);
+    // SQLite's schema version of the file, -1 when it cannot be read.
+    static int schemaVersion(const QSqlDatabase &db);
 };
 
 #endif // DATABASECONNECTION_H

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariant>
+#include <QVariantList>
 
 class GameRecord;
 class QSqlQuery;
@@ -28,6 +29,20 @@ public:
     // The settlement's look-up of a repeated run is its only caller.
     GameRecord *findById(const QString &id, bool *ok = nullptr);
     QList<GameRecord *> findAll(const QString &modeId);
+    // The same runs as findAll, newest first, read straight into maps keyed
+    // by the record's property names (GameRecordService::toVariantMap), each
+    // value of the type the record's accessor gives, NULL positions null.
+    QVariantList findAllMaps(const QString &modeId);
+
+    // Where a page of runs ends; a default one means "from the newest run".
+    struct PageCursor
+    {
+        QString createdAt;
+        qint64 position = -1;
+    };
+    // Up to limit runs after the cursor, newest first (created_at, then
+    // insertion), as findAllMaps gives them; moves the cursor past them.
+    QVariantList findPage(const QString &modeId, int limit, PageCursor &after);
     QVariant latestDeathPosition(const QString &modeId);
 
 private:

@@ -1,8 +1,8 @@
 #include "storage/skindao.h"
 
 #include "storage/databaseconnection.h"
+#include "storage/preparedstatement.h"
 #include "storage/skin.h"
-#include "storage/sqltext.h"
 #include "storage/writetransaction.h"
 
 #include <QDebug>
@@ -54,22 +54,21 @@ bool SkinDao::insert(Skin *skin)
 {
     if (!skin)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(SqlText::statement(kInsert));
-    query.bindValue(QStringLiteral(":id"), skin->componentId());
-    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
-    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
-    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
-    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
-    query.bindValue(QStringLiteral(":created_at"),
-                    skin->createdAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                : skin->createdAt());
-    query.bindValue(QStringLiteral(":updated_at"),
-                    skin->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                : skin->updatedAt());
-    if (!query.exec()) {
-        qWarning() << "[SkinDao] insert failed:" << query.lastError().text();
+    PreparedStatement insert(kInsert);
+    insert->bindValue(QStringLiteral(":id"), skin->componentId());
+    insert->bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    insert->bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    insert->bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    insert->bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    insert->bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    insert->bindValue(QStringLiteral(":created_at"),
+                      skin->createdAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : skin->createdAt());
+    insert->bindValue(QStringLiteral(":updated_at"),
+                      skin->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : skin->updatedAt());
+    if (!insert->exec()) {
+        qWarning() << "[SkinDao] insert failed:" << insert->lastError().text();
         return false;
     }
     return true;
@@ -79,63 +78,57 @@ bool SkinDao::update(Skin *skin)
 {
     if (!skin)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(SqlText::statement(kUpdate));
-    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
-    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
-    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
-    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
-    query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
-    return query.exec() && query.numRowsAffected() > 0;
+    PreparedStatement update(kUpdate);
+    update->bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    update->bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    update->bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    update->bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    update->bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    update->bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
+    return update->exec() && update->numRowsAffected() > 0;
 }
 
 bool SkinDao::select(const QString &skinId)
 {
-    QSqlDatabase db = DatabaseConnection::database();
-    WriteTransaction transaction(db);
+    WriteTransaction transaction(DatabaseConnection::database());
     if (!transaction.isActive())
         return false;
 
-    QSqlQuery clear(db);
-    if (!clear.exec(SqlText::statement(kClearSelection)))
+    PreparedStatement clear(kClearSelection);
+    if (!clear->exec())
         return false;
-    QSqlQuery select(db);
-    select.prepare(SqlText::statement(kSelect));
-    select.bindValue(QStringLiteral(":skin_id"), skinId);
-    if (!select.exec() || select.numRowsAffected() <= 0)
+    PreparedStatement select(kSelect);
+    select->bindValue(QStringLiteral(":skin_id"), skinId);
+    if (!select->exec() || select->numRowsAffected() <= 0)
         return false;
     return transaction.commit();
 }
 
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(SqlText::statement(kSetUnlocked));
-    query.bindValue(QStringLiteral(":skin_id"), skinId);
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
-    return query.exec() && query.numRowsAffected() > 0;
+    PreparedStatement unlock(kSetUnlocked);
+    unlock->bindValue(QStringLiteral(":skin_id"), skinId);
+    unlock->bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
+    return unlock->exec() && unlock->numRowsAffected() > 0;
 }
 
 Skin *SkinDao::findBySkinId(const QString &skinId)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(SqlText::statement(kFindBySkinId));
-    query.bindValue(QStringLiteral(":skin_id"), skinId);
-    if (query.exec() && query.next())
-        return skinFromQuery(query);
+    PreparedStatement find(kFindBySkinId);
+    find->bindValue(QStringLiteral(":skin_id"), skinId);
+    if (find->exec() && find->next())
+        return skinFromQuery(find.query());
     return nullptr;
 }
 
 QList<Skin *> SkinDao::findAll()
 {
     QList<Skin *> skins;
-    QSqlQuery query(DatabaseConnection::database());
-    query.setForwardOnly(true);
-    if (!query.exec(SqlText::statement(kFindAll)))
+    PreparedStatement find(kFindAll);
+    if (!find->exec())
         return skins;
-    while (query.next())
-        skins.append(skinFromQuery(query));
+    while (find->next())
+        skins.append(skinFromQuery(find.query()));
     return skins;
 }
 

@@ -6,16 +6,25 @@ namespace {
 
 const char kBeginImmediate[] = "BEGIN IMMEDIATE";
 
+// Transactions open on this thread's connection, the outermost included.
+thread_local int depth = 0;
+
 } // namespace
 
 WriteTransaction::WriteTransaction(const QSqlDatabase &database)
     : db(database)
     , active(false)
 {
-    if (db.isOpen()) {
-        QSqlQuery begin(db);
-        active = begin.exec(QLatin1String(kBeginImmediate));
+    if (!db.isOpen())
+        return;
+    if (depth > 0) {
+        savepoint = QStringLiteral("nested_%1").arg(depth);
+        active = execute(QStringLiteral("SAVEPOINT ") + savepoint);
+    } else {
+        active = execute(QLatin1String(kBeginImmediate));
     }
+    if (active)
+        ++depth;
 }
 
 WriteTransaction::~WriteTransaction()
@@ -29,9 +38,10 @@ bool WriteTransaction::commit()
         return false;
     // A failed commit leaves the transaction to the destructor (or rollback()),
     // so the caller can still read the commit's error from the connection.
-    if (!db.commit())
+    if (isNested() ? !execute(QStringLiteral("RELEASE ") + savepoint) : !db.commit())
         return false;
     active = false;
+    --depth;
     return true;
 }
 
@@ -40,5 +50,18 @@ void WriteTransaction::rollback()
     if (!active)
         return;
     active = false;
-    db.rollback();
+    --depth;
+    if (isNested()) {
+        // Undoes the savepoint's writes; the release then closes it.
+        execute(QStringLiteral("ROLLBACK TO ") + savepoint);
+        execute(QStringLiteral("RELEASE ") + savepoint);
+    } else {
+        db.rollback();
+    }
+}
+
+bool WriteTransaction::execute(const QString &statement)
+{
+    QSqlQuery query(db);
+    return query.exec(statement);
 }

@@ -2,6 +2,7 @@
 #define WRITETRANSACTION_H
 
 #include <QSqlDatabase>
+#include <QString>
 
 // One write transaction on a thread's connection, bound to a scope: it begins
 // with "BEGIN IMMEDIATE", commits only when told to, and rolls back in its
@@ -12,6 +13,12 @@
 // reads and then writes can fail at once with "database is locked" while the
 // other thread's connection writes, because SQLite will not wait where
 // waiting could deadlock; taking the lock first lets the busy timeout work.
+//
+// Opened while another is open on the same thread, it is a savepoint inside
+// that one instead: its commit keeps its writes for the outer transaction to
+// commit, its rollback undoes only its own. A settlement uses this to commit
+// the catalogue refresh and the run together, while a refused run still
+// leaves the refresh in place.
 class WriteTransaction
 {
 public:
@@ -20,8 +27,10 @@ public:
 
     // Whether the transaction began and is still open.
     bool isActive() const { return active; }
-    // Commits. False when not active or the commit failed; the rollback then
-    // still happens at the end of the scope.
+    // Whether this is a savepoint inside an outer transaction.
+    bool isNested() const { return !savepoint.isEmpty(); }
+    // Commits (releases the savepoint). False when not active or the commit
+    // failed; the rollback then still happens at the end of the scope.
     bool commit();
     // Rolls back now rather than at the end of the scope.
     void rollback();
@@ -29,7 +38,10 @@ public:
 private:
     Q_DISABLE_COPY(WriteTransaction)
 
+    bool execute(const QString &statement);
+
     QSqlDatabase db;
+    QString savepoint;
     bool active;
 };
 
