@@ -34,6 +34,8 @@ private slots:
     void counts();
     void absentTextsStoreEmptyText();
     void saveGameRecord();
+    void refusedRunKeepsRefresh();
+    void recordModel();
     void refusalsDuringShutdown();
     void destructionFinishesQueuedSettlements();
 };
@@ -139,6 +141,56 @@ void tst_ApplicationCore::saveGameRecord()
     QVERIFY(!core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 3));
     QVERIFY(!core.saveGameRecord(QString(), "m", 1, "WALL", "s", "e"));
     QCOMPARE(storedRuns(), 3);
+}
+
+// A settlement is one transaction: a refused run (its id stored with other
+// values) rolls back alone, and the catalogue refresh before it stays.
+void tst_ApplicationCore::refusedRunKeepsRefresh()
+{
+    TestStorage storage;
+    ApplicationCore core;
+    QVERIFY(settle(core, runSnapshot(QStringLiteral("same"), 5)).value(1).toBool());
+    QVERIFY(sql("UPDATE achievements SET updated_at='old'").isActive());
+    QCOMPARE(settle(core, runSnapshot(QStringLiteral("same"), 6)),
+             (QList<QVariant>{"same", false, QVariantList(), -1}));
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE updated_at='old'").toInt(), 0);
+    QCOMPARE(storedRuns("score=5"), 1);
+    QCOMPARE(storedRuns(), 1);
+}
+
+// The paged list of runs: newest first (ties by insertion), a page at a time,
+// roles named and valued like the record maps, and fresh after a settlement.
+void tst_ApplicationCore::recordModel()
+{
+    TestStorage storage;
+    ApplicationCore core;
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
+    QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
+    GameRecordModel *model = core.gameRecordModel();
+    model->setPageSize(2);
+    model->setModeId(QStringLiteral("endless"));
+    QCOMPARE(model->rowCount(), 2);
+    while (model->canFetchMore(QModelIndex()))
+        model->fetchMore(QModelIndex());
+    QCOMPARE(model->rowCount(), 5);
+
+    QMap<QString, QVariantMap> maps;
+    for (const QVariant &map : core.gameRecords(QStringLiteral("endless")))
+        maps.insert(map.toMap().value("componentId").toString(), map.toMap());
+    const QHash<int, QByteArray> roles = model->roleNames();
+    QCOMPARE(roles.size(), maps.first().size());
+    for (int row = 0; row < 5; ++row) {
+        const QVariantMap map = maps.value(QString::number(4 - row));
+        for (auto role = roles.constBegin(); role != roles.constEnd(); ++role)
+            QCOMPARE(model->data(model->index(row), role.key()),
+                     map.value(QString::fromLatin1(role.value())));
+    }
+
+    QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+    QVERIFY(settle(core, runSnapshot(QStringLiteral("new"), 3)).value(1).toBool());
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
 }
 
 // The only code that can call in while the facade is being destroyed is code
