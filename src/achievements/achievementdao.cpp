@@ -6,6 +6,7 @@
 #include "storage/writetransaction.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlError>
@@ -206,14 +207,15 @@ bool AchievementDao::updateProgress(const QString &code, int progress)
 bool AchievementDao::writePreset(const Achievement &achievement)
 {
     QString error;
-    return writePreset(achievement, DatabaseConnection::timestamp(), error);
+    return writePreset(achievement, DatabaseConnection::timestamp(), false, error);
 }
 
-bool AchievementDao::writePreset(const Achievement &a, const QString &now, QString &error)
+bool AchievementDao::writePreset(const Achievement &a, const QString &now, bool skinKnown,
+                                 QString &error)
 {
     error.clear();
     bool skinOk = true;
-    if (!a.rewardSkinId.isEmpty()) {
+    if (!a.rewardSkinId.isEmpty() && !skinKnown) {
         PreparedStatement skin(kSkinById);
         skin->bindValue(QStringLiteral(":id"), a.rewardSkinId);
         skinOk = skin->exec() && skin->next();
@@ -305,6 +307,8 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     auto import = [&]() -> bool {
         PreparedStatement findSkin(kSkinBySkinId);
         QSqlQuery &find = findSkin.query();
+        // The row id of every skin written here, for the presets that name it.
+        QHash<QString, QString> rowIds;
 
         // QVariantMap iterates in ascending key order.
         for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
@@ -328,18 +332,22 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             write.bindValue(QStringLiteral(":now"), now);
             if (!run(write))
                 return false;
+            rowIds.insert(it.key(), targetId);
         }
 
         for (const Achievement &preset : presets) {
-            find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
-            if (!run(find) || !find.next())
-                return false;
             Achievement resolved = preset;
-            resolved.rewardSkinId = find.value(0).toString();
-            find.finish();
+            resolved.rewardSkinId = rowIds.value(preset.rewardSkinId);
+            if (resolved.rewardSkinId.isEmpty()) {
+                find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
+                if (!run(find) || !find.next())
+                    return false;
+                resolved.rewardSkinId = find.value(0).toString();
+                find.finish();
+            }
             // A refusal is not a statement error and leaves the text empty;
             // a constraint that failed the write reports its own.
-            if (!writePreset(resolved, now, lastError))
+            if (!writePreset(resolved, now, true, lastError))
                 return false;
         }
 

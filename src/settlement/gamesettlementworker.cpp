@@ -14,6 +14,7 @@
 #include <QList>
 #include <QMetaType>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -169,7 +170,11 @@ void GameSettlementWorker::settle(const QVariantMap &snapshot)
         if (imported && achievementService.recordGame(&record, &recordService)) {
             QList<Achievement> achievements;
             success = achievementDao.loadAll(achievements);
-            if (success) {
+            // The skins are read only when there is a reward to show them with.
+            const bool anyReward = std::any_of(
+                    achievements.cbegin(), achievements.cend(),
+                    [](const Achievement &a) { return a.unlocked && a.notificationPending; });
+            if (success && anyReward) {
                 SkinDao skinDao;
                 SkinService skinService(&skinDao);
                 rewards = pendingRewards(achievements, skinService.skins());
