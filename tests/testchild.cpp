@@ -12,21 +12,29 @@
 //       the same without limit, and after the answers also what the front
 //       end does besides: acknowledges every reward, unlocks and selects
 //       skins, and stores a rising language index from <first-language> on.
+//   hoplix-testchild backlog <seed> <prefix> <runs>
+//       queues all <runs> at once, and while the worker settles them the
+//       GUI thread makes one call every 100 ms, as a player leafing through
+//       the pages would: saveGameRecord, unlockSkin, selectSkin or
+//       achievements, each timed.
 //
 // Lines: "ready", "settled <id> <0|1>", "saved <id> <0|1>", "done"; in a
 // session also "acknowledged <request> <0|1> <code,code...>",
-// "unlocked <skin> <0|1>", "selected <skin> <0|1>", "language <index>".
+// "unlocked <skin> <0|1>", "selected <skin> <0|1>", "language <index>";
+// in a backlog "call <name> <0|1> <milliseconds>".
 // Each line is one write(2) on standard output, so a tracer of the
 // process's writes sees it at the moment it is told.
 
 #include "app/applicationcore.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QTimer>
 #include <QVariantMap>
 
 #include <csignal>
@@ -101,11 +109,47 @@ public:
         }
     }
 
+    void startBacklog()
+    {
+        queueDepth = runs;
+        connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+        guiCalls.start(100);
+    }
+
+    void guiCall()
+    {
+        const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
+        const int which = calls % 4;
+        const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
+        QElapsedTimer clock;
+        clock.start();
+        bool ok = false;
+        switch (which) {
+        case 0:
+            ok = core.saveGameRecord(QString(), "endless", calls % 9, "wall", "", "");
+            break;
+        case 1:
+            ok = core.unlockSkin(skin);
+            break;
+        case 2:
+            ok = core.selectSkin(skin);
+            break;
+        default:
+            ok = core.achievements().value(QStringLiteral("ok")).toBool();
+            break;
+        }
+        report(QStringLiteral("call %1 %2 %3")
+                       .arg(QLatin1String(names[which]))
+                       .arg(int(ok))
+                       .arg(clock.elapsed()));
+        ++calls;
+    }
+
     void feed()
     {
         // A few runs queued at once, so the worker always has the next one
         // waiting when the kill lands.
-        while (inFlight < 3 && (runs < 0 || submitted < runs)) {
+        while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
             const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted));
             ++submitted;
             if (core.submitGameRecord(run))
@@ -113,7 +157,7 @@ public:
             else
                 report(QStringLiteral("refused ") + run.value(QStringLiteral("id")).toString());
             // Now and then the GUI thread writes too, competing for the lock.
-            if (random() % 4 == 0) {
+            if (!guiCalls.isActive() && random() % 4 == 0) {
                 const QVariantMap s = nextRun(QStringLiteral("%1-s%2").arg(prefix).arg(submitted));
                 const auto count = [&s](const char *key) { return s.value(key).toInt(); };
                 const bool saved = core.saveGameRecord(
@@ -126,6 +170,7 @@ public:
             }
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
+            guiCalls.stop();
             report(QStringLiteral("done"));
             QCoreApplication::quit();
         }
@@ -164,6 +209,9 @@ private:
     QMap<QString, QString> acknowledging;
     int submitted = 0;
     int inFlight = 0;
+    int queueDepth = 3;
+    QTimer guiCalls;
+    int calls = 0;
 };
 
 } // namespace
@@ -171,14 +219,19 @@ private:
 int main(int argc, char **argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s settle|fill|session <seed> <prefix> [...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s settle|fill|session|backlog <seed> <prefix> [...]\n",
+                     argv[0]);
         return 2;
     }
     const QByteArray mode = argv[1];
     int runs = -1;
     int padding = 0;
     int language = -1;
-    if (mode == "session") {
+    if (mode == "backlog") {
+        if (argc < 5)
+            return 2;
+        runs = QByteArray(argv[4]).toInt();
+    } else if (mode == "session") {
         if (argc < 6)
             return 2;
         runs = QByteArray(argv[4]).toInt();
@@ -203,6 +256,8 @@ int main(int argc, char **argv)
 
     Driver driver(QByteArray(argv[2]).toUInt(), QString::fromLocal8Bit(argv[3]), runs, padding,
                   language);
+    if (mode == "backlog")
+        driver.startBacklog();
     driver.feed();
     return app.exec();
 }

@@ -99,11 +99,17 @@ bool SkinDao::select(const QString &skinId)
 
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 {
-    QSqlQuery query(DatabaseConnection::database());
+    // One statement, but in a transaction of its own all the same, so it
+    // waits for its turn with the other writers of the process.
+    QSqlDatabase db = DatabaseConnection::database();
+    WriteTransaction transaction(db);
+    if (!transaction.isActive())
+        return false;
+    QSqlQuery query(db);
     query.prepare(QLatin1String(kSetUnlocked));
     query.bindValue(QStringLiteral(":skin_id"), skinId);
     query.bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
-    return query.exec() && query.numRowsAffected() > 0;
+    return query.exec() && query.numRowsAffected() > 0 && transaction.commit();
 }
 
 Skin *SkinDao::findBySkinId(const QString &skinId)

@@ -12,6 +12,11 @@
 // reads and then writes can fail at once with "database is locked" while the
 // other thread's connection writes, because SQLite will not wait where
 // waiting could deadlock; taking the lock first lets the busy timeout work.
+//
+// Before it asks SQLite, a transaction waits for its turn among the other
+// threads of the process, which queue in arrival order; so the worker
+// settling a backlog cannot keep the GUI thread from writing. The turn is
+// held until the commit or rollback.
 class WriteTransaction
 {
 public:
@@ -29,8 +34,11 @@ public:
 private:
     Q_DISABLE_COPY(WriteTransaction)
 
+    void releaseTurn();
+
     QSqlDatabase db;
     bool active;
+    bool hasTurn;
 };
 
 #endif // WRITETRANSACTION_H
