@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QThread>
 
 namespace {
@@ -30,6 +31,7 @@ const char kSyncFull[] = "PRAGMA synchronous=FULL";
 // deleted, so a power cut cannot bring the journal back to undo the commit.
 // In write-ahead mode it acts as FULL.
 const char kSyncExtra[] = "PRAGMA synchronous=EXTRA";
+const char kQuickCheck[] = "PRAGMA quick_check";
 
 const char kCreateGameRecords[]
         = "CREATE TABLE IF NOT EXISTS game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT "
@@ -143,6 +145,22 @@ bool DatabaseConnection::setDurability(const QSqlDatabase &db)
         return false;
     }
     return true;
+}
+
+bool DatabaseConnection::checkForDamage()
+{
+    QSqlQuery query(database());
+    if (!query.exec(QLatin1String(kQuickCheck))) {
+        qWarning() << "[DatabaseConnection] quick check failed:" << query.lastError().text();
+        return false;
+    }
+    QStringList findings;
+    while (query.next())
+        findings << query.value(0).toString();
+    if (findings == QStringList(QStringLiteral("ok")))
+        return true;
+    qWarning() << "[DatabaseConnection] database damaged:" << findings.join(QStringLiteral("; "));
+    return false;
 }
 
 void DatabaseConnection::closeConnection()

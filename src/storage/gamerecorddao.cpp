@@ -136,14 +136,17 @@ QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
     QList<GameRecord *> records;
     QSqlQuery query(DatabaseConnection::database());
     query.setForwardOnly(true);
-    if (modeId.isEmpty()) {
-        query.prepare(QLatin1String(kFindAll));
-    } else {
-        query.prepare(QLatin1String(kFindAllOfMode));
+    const bool prepared
+            = query.prepare(QLatin1String(modeId.isEmpty() ? kFindAll : kFindAllOfMode));
+    if (!modeId.isEmpty())
         query.bindValue(QStringLiteral(":mode_id"), modeId);
-    }
-    if (!query.exec())
+    // A statement that did not prepare keeps its error; exec would replace it.
+    if (!prepared || !query.exec()) {
+        // The caller still gets an empty list; without this line a locked
+        // or damaged database would look like a player without runs.
+        qWarning() << "[GameRecordDao] find all failed:" << query.lastError().text();
         return records;
+    }
     while (query.next())
         records.append(recordFromQuery(query));
     return records;

@@ -127,8 +127,10 @@ QList<Skin *> SkinDao::findAll()
     QList<Skin *> skins;
     QSqlQuery query(DatabaseConnection::database());
     query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kFindAll)))
+    if (!query.exec(QLatin1String(kFindAll))) {
+        qWarning() << "[SkinDao] find all failed:" << query.lastError().text();
         return skins;
+    }
     while (query.next())
         skins.append(skinFromQuery(query));
     return skins;
