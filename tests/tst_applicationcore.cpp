@@ -36,6 +36,8 @@ private slots:
     void saveGameRecord();
     void refusedRunKeepsRefresh();
     void recordModel();
+    void lockAtStartPasses_data();
+    void lockAtStartPasses();
     void refusalsDuringShutdown();
     void destructionFinishesQueuedSettlements();
 };
@@ -191,6 +193,44 @@ void tst_ApplicationCore::recordModel()
     QVERIFY(settle(core, runSnapshot(QStringLiteral("new"), 3)).value(1).toBool());
     QCOMPARE(reset.count(), 1);
     QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
+}
+
+void tst_ApplicationCore::lockAtStartPasses_data()
+{
+    QTest::addColumn<bool>("saveFirst");
+    QTest::newRow("saveGameRecord first") << true;
+    QTest::newRow("achievements first") << false;
+}
+
+// Another connection (another instance finishing its queue, say) holds the
+// write lock while the facade is built, so the catalogue import times out.
+// Once the lock is gone, the GUI thread's achievement paths work again.
+void tst_ApplicationCore::lockAtStartPasses()
+{
+    QFETCH(bool, saveFirst);
+    TestStorage storage;
+    delete new ApplicationCore; // the database and its catalogue exist
+
+    const QString holderName = QStringLiteral("holder");
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
+        holder.setDatabaseName(storage.databasePath());
+        QVERIFY(holder.open());
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    }
+    QTest::ignoreMessage(QtWarningMsg,
+                         "[ApplicationCore] achievements unavailable: initialization failed");
+    ApplicationCore core;
+    QSqlDatabase::database(holderName, false).close();
+    QSqlDatabase::removeDatabase(holderName);
+
+    const auto save = [&core] { return core.saveGameRecord("r1", "endless", 60, "wall", "", ""); };
+    if (saveFirst)
+        QVERIFY(save());
+    QCOMPARE(core.achievements().value(QStringLiteral("ok")), QVariant(true));
+    if (!saveFirst)
+        QVERIFY(save());
+    QVERIFY(sqlValue("SELECT is_unlocked FROM achievements WHERE code='score_50'").toBool());
 }
 
 // The only code that can call in while the facade is being destroyed is code

@@ -65,6 +65,8 @@ private slots:
     void listsAsTheyWere();
     void schemaChangedUnderneath();
     void readsLeaveNoSnapshotOpen();
+    void failedListLogged_data();
+    void failedListLogged();
 
 private:
     std::unique_ptr<TestStorage> storage;
@@ -463,6 +465,32 @@ void tst_Storage::readsLeaveNoSnapshotOpen()
     QVERIFY(other.rows("INSERT INTO game_records (id,created_at,updated_at) VALUES ('b','','')")
                     .isEmpty());
     QCOMPARE(other.rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).value(0), QStringLiteral("0"));
+}
+
+void tst_Storage::failedListLogged_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("runs") << "game_records"
+                          << "^\\[GameRecordDao\\] find all failed: \"no such table";
+    QTest::newRow("skins") << "skins"
+                           << "^\\[SkinDao\\] find all failed: \"no such table";
+}
+
+// A list that cannot be read still answers empty, but says why in the log:
+// otherwise a damaged database looks like a player without runs or skins.
+void tst_Storage::failedListLogged()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, warning);
+    QVERIFY(sql(QStringLiteral("DROP TABLE ") + table).isActive());
+    GameRecordDao recordDao;
+    SkinDao skinDao;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    const QVariantList list = table == QLatin1String("skins")
+            ? SkinService(&skinDao).skins()
+            : GameRecordService(&recordDao).gameRecords(QString());
+    QCOMPARE(list, QVariantList());
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)

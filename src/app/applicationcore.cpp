@@ -28,6 +28,10 @@ ApplicationCore::ApplicationCore(QObject *parent)
     , shuttingDown(false)
 {
     const bool databaseReady = DatabaseConnection::initialize();
+    // Once per start, so a damaged page that makes every later write fail
+    // shows in the log with what SQLite found.
+    if (databaseReady)
+        DatabaseConnection::checkForDamage();
 
     GameRecordDao *gameRecordDao = new GameRecordDao(this);
     gameRecordService = new GameRecordService(gameRecordDao, this);
@@ -37,7 +41,9 @@ ApplicationCore::ApplicationCore(QObject *parent)
     achievementService = new AchievementService(achievementDao, this);
 
     // Without a database there is nothing to import into; the records and
-    // skins still answer with their services' failure values.
+    // skins still answer with their services' failure values. A failure is
+    // often passing (another instance holding the lock on slow storage), so
+    // the import is tried again whenever the achievements are needed.
     const bool achievementsReady = databaseReady && achievementService->initializePresets();
     if (!achievementsReady)
         qWarning() << "[ApplicationCore] achievements unavailable: initialization failed";
@@ -117,7 +123,8 @@ bool ApplicationCore::saveGameRecord(const QString &componentId, const QString &
     record->setStartedAt(startedAt);
     record->setEndedAt(endedAt);
 
-    const bool saved = achievementService->recordGame(record, gameRecordService);
+    const bool saved
+            = achievementsAvailable() && achievementService->recordGame(record, gameRecordService);
     delete record;
     if (saved && recordModel)
         recordModel->refresh();
@@ -141,6 +148,7 @@ QVariant ApplicationCore::latestDeathPosition(const QString &modeId)
 
 QVariantMap ApplicationCore::achievements()
 {
+    achievementsAvailable();
     return achievementService->achievements();
 }
 
@@ -166,6 +174,18 @@ GameRecordModel *ApplicationCore::gameRecordModel()
         recordModel->refresh();
     }
     return recordModel;
+}
+
+bool ApplicationCore::achievementsAvailable()
+{
+    if (achievementService->isInitialized())
+        return true;
+    // Logged at construction already; a retry that fails again adds only
+    // the warnings of the steps that failed.
+    if (!DatabaseConnection::initialize() || !achievementService->initializePresets())
+        return false;
+    qInfo() << "[ApplicationCore] achievements available again";
+    return true;
 }
 
 void ApplicationCore::startWorker()

@@ -64,6 +64,8 @@ signals:
                      int bestScore);
 
 private:
+    // Whether the catalogue is imported, importing it again if it was not.
+    bool achievementsAvailable();
     void startWorker();
     void stopWorker();
 

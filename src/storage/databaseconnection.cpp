@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QThread>
 
 namespace {
@@ -38,6 +39,7 @@ const char kSyncFull[] = "PRAGMA synchronous=FULL";
 // deleted, so a power cut cannot bring the journal back to undo the commit.
 // In write-ahead mode it acts as FULL.
 const char kSyncExtra[] = "PRAGMA synchronous=EXTRA";
+const char kQuickCheck[] = "PRAGMA quick_check";
 
 // clang-format off
 const char kCreateGameRecords[] = R"(
@@ -190,6 +192,22 @@ bool DatabaseConnection::setDurability(const QSqlDatabase &db)
         return false;
     }
     return true;
+}
+
+bool DatabaseConnection::checkForDamage()
+{
+    QSqlQuery query(database());
+    if (!query.exec(QLatin1String(kQuickCheck))) {
+        qWarning() << "[DatabaseConnection] quick check failed:" << query.lastError().text();
+        return false;
+    }
+    QStringList findings;
+    while (query.next())
+        findings << query.value(0).toString();
+    if (findings == QStringList(QStringLiteral("ok")))
+        return true;
+    qWarning() << "[DatabaseConnection] database damaged:" << findings.join(QStringLiteral("; "));
+    return false;
 }
 
 void DatabaseConnection::closeConnection()

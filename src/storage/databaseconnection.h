@@ -17,6 +17,9 @@ public:
     // Opens the calling thread's connection if needed and creates the tables
     // (once per connection, and again after the schema changed underneath).
     static bool initialize();
+    // Runs SQLite's quick check on the calling thread's open connection and
+    // logs what it finds unless the database is sound; true when it is.
+    static bool checkForDamage();
     // Closes and unregisters the calling thread's connection, if it has one.
     static void closeConnection();
     // The current UTC time as every table stores it: ISO 8601, whole seconds,

@@ -224,8 +224,13 @@ QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
     PreparedStatement find(modeId.isEmpty() ? kFindAll : kFindAllOfMode);
     if (!modeId.isEmpty())
         find->bindValue(QStringLiteral(":mode_id"), modeId);
-    if (!find->exec())
+    // A statement that did not prepare keeps its error; exec would replace it.
+    if (!find.isPrepared() || !find->exec()) {
+        // The caller still gets an empty list; without this line a locked
+        // or damaged database would look like a player without runs.
+        qWarning() << "[GameRecordDao] find all failed:" << find->lastError().text();
         return records;
+    }
     while (find->next())
         records.append(recordFromQuery(find.query()));
     return records;
@@ -237,8 +242,10 @@ QVariantList GameRecordDao::findAllMaps(const QString &modeId)
     PreparedStatement find(modeId.isEmpty() ? kFindAll : kFindAllOfMode);
     if (!modeId.isEmpty())
         find->bindValue(QStringLiteral(":mode_id"), modeId);
-    if (!find->exec())
+    if (!find.isPrepared() || !find->exec()) {
+        qWarning() << "[GameRecordDao] find all failed:" << find->lastError().text();
         return maps;
+    }
     const Columns columns(find->record());
     while (find->next())
         maps.append(rowMap(find.query(), columns));

@@ -106,10 +106,15 @@ bool SkinDao::select(const QString &skinId)
 
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 {
+    // One statement, but in a transaction of its own all the same, so it
+    // waits for its turn with the other writers of the process.
+    WriteTransaction transaction(DatabaseConnection::database());
+    if (!transaction.isActive())
+        return false;
     PreparedStatement unlock(kSetUnlocked);
     unlock->bindValue(QStringLiteral(":skin_id"), skinId);
     unlock->bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
-    return unlock->exec() && unlock->numRowsAffected() > 0;
+    return unlock->exec() && unlock->numRowsAffected() > 0 && transaction.commit();
 }
 
 Skin *SkinDao::findBySkinId(const QString &skinId)
@@ -125,8 +130,10 @@ QList<Skin *> SkinDao::findAll()
 {
     QList<Skin *> skins;
     PreparedStatement find(kFindAll);
-    if (!find->exec())
+    if (!find.isPrepared() || !find->exec()) {
+        qWarning() << "[SkinDao] find all failed:" << find->lastError().text();
         return skins;
+    }
     while (find->next())
         skins.append(skinFromQuery(find.query()));
     return skins;

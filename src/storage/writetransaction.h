@@ -2,7 +2,6 @@
 #define WRITETRANSACTION_H
 
 #include <QSqlDatabase>
-#include <QString>
 
 // One write transaction on a thread's connection, bound to a scope: it begins
 // with "BEGIN IMMEDIATE", commits only when told to, and rolls back in its
@@ -14,11 +13,16 @@
 // other thread's connection writes, because SQLite will not wait where
 // waiting could deadlock; taking the lock first lets the busy timeout work.
 //
+// Before it asks SQLite, a transaction waits for its turn among the other
+// threads of the process, which queue in arrival order; so the worker
+// settling a backlog cannot keep the GUI thread from writing. The turn is
+// held until the commit or rollback.
+//
 // Opened while another is open on the same thread, it is a savepoint inside
-// that one instead: its commit keeps its writes for the outer transaction to
-// commit, its rollback undoes only its own. A settlement uses this to commit
-// the catalogue refresh and the run together, while a refused run still
-// leaves the refresh in place.
+// that one instead (and needs no turn of its own): its commit keeps its
+// writes for the outer transaction to commit, its rollback undoes only its
+// own. A settlement uses this to commit the catalogue refresh and the run
+// together, while a refused run still leaves the refresh in place.
 class WriteTransaction
 {
 public:
@@ -38,11 +42,13 @@ public:
 private:
     Q_DISABLE_COPY(WriteTransaction)
 
+    void releaseTurn();
     bool execute(const QString &statement);
 
     QSqlDatabase db;
     QString savepoint;
     bool active;
+    bool hasTurn;
 };
 
 #endif // WRITETRANSACTION_H

@@ -37,6 +37,7 @@ private slots:
     void initTestCase() { setTestApplicationNames(); }
     void unusableDatabase_data();
     void unusableDatabase();
+    void damagedPageReported();
 };
 
 void tst_BrokenEnvironment::unusableDatabase_data()
@@ -105,6 +106,35 @@ void tst_BrokenEnvironment::unusableDatabase()
     QVERIFY(QFileInfo(blocker).isFile());
     if (!blockDirectory)
         QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList("harbour-hoplix.db"));
+}
+
+// One damaged page: the application still starts, but says at start what
+// SQLite finds wrong, and a list that cannot be read says why.
+void tst_BrokenEnvironment::damagedPageReported()
+{
+    TestStorage storage;
+    delete new ApplicationCore;
+    QVERIFY(sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<2000) "
+                "INSERT INTO game_records (id,created_at,updated_at) SELECT 'r'||i,'t','t' FROM n")
+                    .isActive());
+    const qint64 pageSize = sqlValue("PRAGMA page_size").toLongLong();
+    const qint64 root
+            = sqlValue("SELECT rootpage FROM sqlite_master WHERE name='game_records'").toLongLong();
+    // The last connection to close folds the log into the database file.
+    DatabaseConnection::closeConnection();
+    {
+        QFile file(storage.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((root - 1) * pageSize));
+        QCOMPARE(file.write(QByteArray(int(pageSize), '\x5a')), pageSize);
+    }
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[DatabaseConnection\\] database damaged: \".+"));
+    ApplicationCore core;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[GameRecordDao\\] find all failed: \".+"));
+    QCOMPARE(core.gameRecords(), QVariantList());
 }
 
 QTEST_GUILESS_MAIN(tst_BrokenEnvironment)
