@@ -527,6 +527,8 @@ void runsPage()
                                                     + QStringLiteral("/pages/RecordsPage.qml")));
         QElapsedTimer timer;
         timer.start();
+        // From the first page, as the first opening after a settlement.
+        core.gameRecordModel()->refresh();
         QObject *object = component.beginCreate(engine.rootContext());
         auto *page = qobject_cast<QQuickItem *>(object);
         if (!page) {
