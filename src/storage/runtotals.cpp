@@ -32,44 +32,25 @@ const char kIndexByModeAndTime[] = R"(
 // is looked up again (by the index, and only on these rare writes). An
 // INSERT OR REPLACE that replaced a run would not fire these (recursive
 // triggers are off), so nothing here writes runs that way.
-const char kTriggerInsert[] = R"(
-    CREATE TRIGGER IF NOT EXISTS game_record_totals_insert AFTER INSERT ON game_records
-    BEGIN
-        INSERT OR IGNORE INTO game_record_totals (mode_id) VALUES (NEW.mode_id);
-        UPDATE game_record_totals
-        SET run_count=run_count+1,
-            total_score=total_score+NEW.score,
-            total_collisions=total_collisions+NEW.wall_collision_count+NEW.block_collision_count,
-            best_score=MAX(COALESCE(best_score,NEW.score),NEW.score)
-        WHERE mode_id=NEW.mode_id;
-    END)";
-const char kTriggerDelete[] = R"(
-    CREATE TRIGGER IF NOT EXISTS game_record_totals_delete AFTER DELETE ON game_records
-    BEGIN
-        UPDATE game_record_totals
-        SET run_count=run_count-1,
-            total_score=total_score-OLD.score,
-            total_collisions=total_collisions-OLD.wall_collision_count-OLD.block_collision_count,
-            best_score=(SELECT MAX(score) FROM game_records WHERE mode_id=OLD.mode_id)
-        WHERE mode_id=OLD.mode_id;
-    END)";
-const char kTriggerUpdate[] = R"(
-    CREATE TRIGGER IF NOT EXISTS game_record_totals_update AFTER UPDATE ON game_records
-    BEGIN
-        UPDATE game_record_totals
-        SET run_count=run_count-1,
-            total_score=total_score-OLD.score,
-            total_collisions=total_collisions-OLD.wall_collision_count-OLD.block_collision_count,
-            best_score=(SELECT MAX(score) FROM game_records WHERE mode_id=OLD.mode_id)
-        WHERE mode_id=OLD.mode_id;
-        INSERT OR IGNORE INTO game_record_totals (mode_id) VALUES (NEW.mode_id);
-        UPDATE game_record_totals
-        SET run_count=run_count+1,
-            total_score=total_score+NEW.score,
-            total_collisions=total_collisions+NEW.wall_collision_count+NEW.block_collision_count,
-            best_score=MAX(COALESCE(best_score,NEW.score),NEW.score)
-        WHERE mode_id=NEW.mode_id;
-    END)";
+// The trigger bodies: a run's figures added to its mode, or taken out of it.
+const char kAddNewRun[] = R"(
+    INSERT OR IGNORE INTO game_record_totals (mode_id) VALUES (NEW.mode_id);
+    UPDATE game_record_totals
+    SET run_count=run_count+1,
+        total_score=total_score+NEW.score,
+        total_collisions=total_collisions+NEW.wall_collision_count+NEW.block_collision_count,
+        best_score=MAX(COALESCE(best_score,NEW.score),NEW.score)
+    WHERE mode_id=NEW.mode_id;)";
+const char kTakeOutOldRun[] = R"(
+    UPDATE game_record_totals
+    SET run_count=run_count-1,
+        total_score=total_score-OLD.score,
+        total_collisions=total_collisions-OLD.wall_collision_count-OLD.block_collision_count,
+        best_score=(SELECT MAX(score) FROM game_records WHERE mode_id=OLD.mode_id)
+    WHERE mode_id=OLD.mode_id;)";
+const char kCreateTrigger[] = R"(
+    CREATE TRIGGER IF NOT EXISTS game_record_totals_%1 AFTER %2 ON game_records
+    BEGIN %3 END)";
 
 const char kCountObjects[] = R"(
     SELECT COUNT(*) FROM sqlite_master
@@ -120,9 +101,15 @@ bool RunTotals::install(const QSqlDatabase &db)
             ok = ok && query.exec(SqlText::statement(statement));
         }
         ok = ok && query.exec(SqlText::definition(kCreateTotals));
-        for (const char *statement :
-             {kTriggerInsert, kTriggerDelete, kTriggerUpdate, kClearTotals, kFillTotals}) {
-            ok = ok && query.exec(SqlText::statement(statement));
+        const QString trigger = SqlText::statement(kCreateTrigger);
+        const QString add = SqlText::statement(kAddNewRun);
+        const QString takeOut = SqlText::statement(kTakeOutOldRun);
+        for (const QString &statement :
+             {trigger.arg(QStringLiteral("insert"), QStringLiteral("INSERT"), add),
+              trigger.arg(QStringLiteral("delete"), QStringLiteral("DELETE"), takeOut),
+              trigger.arg(QStringLiteral("update"), QStringLiteral("UPDATE"), takeOut + ' ' + add),
+              SqlText::statement(kClearTotals), SqlText::statement(kFillTotals)}) {
+            ok = ok && query.exec(statement);
         }
     }
     if (!ok || !transaction.commit()) {
