@@ -34,6 +34,10 @@ private slots:
     void counts();
     void absentTextsStoreEmptyText();
     void saveGameRecord();
+    void refusedRunKeepsRefresh();
+    void recordModel();
+    void lockAtStartPasses_data();
+    void lockAtStartPasses();
     void refusalsDuringShutdown();
     void destructionFinishesQueuedSettlements();
 };
@@ -48,35 +52,24 @@ void tst_ApplicationCore::counts_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("stored");
 
-    const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const QString score = QStringLiteral("score");
     const QString walls = QStringLiteral("wallCollisionCount");
 
     QTest::newRow("score 3.7 rounds") << score << QVariant(3.7) << true << 4;
-    QTest::newRow("score as whole double") << score << QVariant(60.0) << true << 60;
     QTest::newRow("score as text") << score << QVariant(QStringLiteral("17")) << true << 17;
     QTest::newRow("score largest") << score << QVariant(2147483647.0) << true << 2147483647;
     QTest::newRow("score absent") << score << QVariant() << true << 0;
-    QTest::newRow("score null") << score << QVariant(QVariant::Int) << true << 0;
     QTest::newRow("score 4294967301.0") << score << QVariant(4294967301.0) << false << 0;
     QTest::newRow("score 2147483648.0") << score << QVariant(2147483648.0) << false << 0;
     QTest::newRow("score 2147483647.6") << score << QVariant(2147483647.6) << false << 0;
     QTest::newRow("score text 2147483648")
             << score << QVariant(QStringLiteral("2147483648")) << false << 0;
-    QTest::newRow("score 1e20") << score << QVariant(1e20) << false << 0;
     QTest::newRow("score NaN") << score << QVariant(nan) << false << 0;
-    QTest::newRow("score inf") << score << QVariant(inf) << false << 0;
-    QTest::newRow("score -inf") << score << QVariant(-inf) << false << 0;
     QTest::newRow("score abc") << score << QVariant(QStringLiteral("abc")) << false << 0;
     QTest::newRow("score list") << score << QVariant(QVariantList{1}) << false << 0;
-    QTest::newRow("score map") << score << QVariant(QVariantMap{{"a", 1}}) << false << 0;
     QTest::newRow("score 64-bit") << score << QVariant(qlonglong(4294967301LL)) << false << 0;
-    QTest::newRow("walls 2.2") << walls << QVariant(2.2) << true << 2;
-    QTest::newRow("walls absent") << walls << QVariant() << true << 0;
-    QTest::newRow("walls 4294967301.0") << walls << QVariant(4294967301.0) << false << 0;
     QTest::newRow("walls -2147483649.0") << walls << QVariant(-2147483649.0) << false << 0;
-    QTest::newRow("walls NaN") << walls << QVariant(nan) << false << 0;
 }
 
 void tst_ApplicationCore::counts()
@@ -150,6 +143,94 @@ void tst_ApplicationCore::saveGameRecord()
     QVERIFY(!core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 3));
     QVERIFY(!core.saveGameRecord(QString(), "m", 1, "WALL", "s", "e"));
     QCOMPARE(storedRuns(), 3);
+}
+
+// A settlement is one transaction: a refused run (its id stored with other
+// values) rolls back alone, and the catalogue refresh before it stays.
+void tst_ApplicationCore::refusedRunKeepsRefresh()
+{
+    TestStorage storage;
+    ApplicationCore core;
+    QVERIFY(settle(core, runSnapshot(QStringLiteral("same"), 5)).value(1).toBool());
+    QVERIFY(sql("UPDATE achievements SET updated_at='old'").isActive());
+    QCOMPARE(settle(core, runSnapshot(QStringLiteral("same"), 6)),
+             (QList<QVariant>{"same", false, QVariantList(), -1}));
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE updated_at='old'").toInt(), 0);
+    QCOMPARE(storedRuns("score=5"), 1);
+    QCOMPARE(storedRuns(), 1);
+}
+
+// The paged list of runs: newest first (ties by insertion), a page at a time,
+// roles named and valued like the record maps, and fresh after a settlement.
+void tst_ApplicationCore::recordModel()
+{
+    TestStorage storage;
+    ApplicationCore core;
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
+    QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
+    GameRecordModel *model = core.gameRecordModel();
+    model->setPageSize(2);
+    model->setModeId(QStringLiteral("endless"));
+    QCOMPARE(model->rowCount(), 2);
+    while (model->canFetchMore(QModelIndex()))
+        model->fetchMore(QModelIndex());
+    QCOMPARE(model->rowCount(), 5);
+
+    QMap<QString, QVariantMap> maps;
+    for (const QVariant &map : core.gameRecords(QStringLiteral("endless")))
+        maps.insert(map.toMap().value("componentId").toString(), map.toMap());
+    const QHash<int, QByteArray> roles = model->roleNames();
+    QCOMPARE(roles.size(), maps.first().size());
+    for (int row = 0; row < 5; ++row) {
+        const QVariantMap map = maps.value(QString::number(4 - row));
+        for (auto role = roles.constBegin(); role != roles.constEnd(); ++role)
+            QCOMPARE(model->data(model->index(row), role.key()),
+                     map.value(QString::fromLatin1(role.value())));
+    }
+
+    QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+    QVERIFY(settle(core, runSnapshot(QStringLiteral("new"), 3)).value(1).toBool());
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
+}
+
+void tst_ApplicationCore::lockAtStartPasses_data()
+{
+    QTest::addColumn<bool>("saveFirst");
+    QTest::newRow("saveGameRecord first") << true;
+    QTest::newRow("achievements first") << false;
+}
+
+// Another connection (another instance finishing its queue, say) holds the
+// write lock while the facade is built, so the catalogue import times out.
+// Once the lock is gone, the GUI thread's achievement paths work again.
+void tst_ApplicationCore::lockAtStartPasses()
+{
+    QFETCH(bool, saveFirst);
+    TestStorage storage;
+    delete new ApplicationCore; // the database and its catalogue exist
+
+    const QString holderName = QStringLiteral("holder");
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
+        holder.setDatabaseName(storage.databasePath());
+        QVERIFY(holder.open());
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    }
+    QTest::ignoreMessage(QtWarningMsg,
+                         "[ApplicationCore] achievements unavailable: initialization failed");
+    ApplicationCore core;
+    QSqlDatabase::database(holderName, false).close();
+    QSqlDatabase::removeDatabase(holderName);
+
+    const auto save = [&core] { return core.saveGameRecord("r1", "endless", 60, "wall", "", ""); };
+    if (saveFirst)
+        QVERIFY(save());
+    QCOMPARE(core.achievements().value(QStringLiteral("ok")), QVariant(true));
+    if (!saveFirst)
+        QVERIFY(save());
+    QVERIFY(sqlValue("SELECT is_unlocked FROM achievements WHERE code='score_50'").toBool());
 }
 
 // The only code that can call in while the facade is being destroyed is code

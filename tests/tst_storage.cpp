@@ -1,10 +1,15 @@
+#include "achievements/achievementdao.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/skinservice.h"
 #include "storage/gamerecord.h"
 #include "storage/gamerecorddao.h"
 #include "storage/skindao.h"
-#include "storage/writetransaction.h"
 #include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <random>
 
 namespace {
 
@@ -47,16 +52,21 @@ private slots:
     void cleanup() { storage.reset(); }
 
     void connectionPerThread();
-    void constraints_data();
-    void constraints();
-    void concurrentWritersLoseNothing();
+    void schemaAsWritten();
+    void earlierDatabaseKeepsWorking();
     void timestampsAsGiven();
-    void duplicateIdRefused();
     void highestScoreAndOrder();
     void deathPosition();
     void selectSkin_data();
     void selectSkin();
     void servicesKeepNoChildren();
+    void runTotalsFollowTheRuns();
+    void runTotalsFailSoft();
+    void listsAsTheyWere();
+    void schemaChangedUnderneath();
+    void readsLeaveNoSnapshotOpen();
+    void failedListLogged_data();
+    void failedListLogged();
 
 private:
     std::unique_ptr<TestStorage> storage;
@@ -70,14 +80,11 @@ void tst_Storage::connectionPerThread()
 
     QString otherName;
     bool otherOpen = true;
-    QThread *thread = QThread::create([&] {
+    QVERIFY(onOtherThread([&] {
         otherName = DatabaseConnection::database().connectionName();
         otherOpen = DatabaseConnection::database().isOpen();
-        DatabaseConnection::closeConnection();
-    });
-    thread->start();
-    QVERIFY(thread->wait(10000));
-    delete thread;
+        return true;
+    }));
     QVERIFY(!otherName.isEmpty() && otherName != db.connectionName());
     QVERIFY(!otherOpen);
 
@@ -92,73 +99,83 @@ void tst_Storage::connectionPerThread()
     QVERIFY(QSqlDatabase::contains(name));
 }
 
-void tst_Storage::constraints_data()
+// A database written before the write-ahead log, in the rollback-journal
+// mode: it opens with every row, takes new ones, and a connection that sets
+// nothing, as the earlier version opened it, still reads all of them.
+void tst_Storage::earlierDatabaseKeepsWorking()
 {
-    QTest::addColumn<QString>("statement");
-    QTest::addColumn<bool>("accepted");
-
-    const QString run = QStringLiteral(
-            "INSERT INTO game_records (id,score,wall_collision_count,block_collision_count,"
-            "created_at,updated_at) VALUES ('r',%1,%2,%3,'t','t')");
-    QTest::newRow("negative score") << run.arg(-5).arg(0).arg(0) << true;
-    QTest::newRow("negative wall collisions") << run.arg(1).arg(-1).arg(0) << false;
-    QTest::newRow("negative block collisions") << run.arg(1).arg(0).arg(-1) << false;
-
-    const QString achievement = QStringLiteral(
-            "INSERT INTO achievements (id,created_at,updated_at,code,condition_type,target_value,"
-            "window_seconds,is_unlocked,unlocked_at) VALUES ('a','t','t','c',%1,%2,%3,%4,%5)");
-    QTest::newRow("time window needs a window")
-            << achievement.arg(3).arg(1).arg(-1).arg(0).arg("NULL") << false;
-    QTest::newRow("time window with a window")
-            << achievement.arg(3).arg(1).arg(60).arg(0).arg("NULL") << true;
-    QTest::newRow("other type with a window")
-            << achievement.arg(4).arg(1).arg(60).arg(0).arg("NULL") << false;
-    QTest::newRow("unlocked without time")
-            << achievement.arg(4).arg(1).arg(-1).arg(1).arg("NULL") << false;
-    QTest::newRow("locked with time")
-            << achievement.arg(4).arg(1).arg(-1).arg(0).arg("'t'") << false;
-    QTest::newRow("unlocked with time")
-            << achievement.arg(4).arg(1).arg(-1).arg(1).arg("'t'") << true;
-    QTest::newRow("type 9") << achievement.arg(9).arg(1).arg(-1).arg(0).arg("NULL") << false;
-    QTest::newRow("target 0") << achievement.arg(4).arg(0).arg(-1).arg(0).arg("NULL") << false;
-}
-
-void tst_Storage::constraints()
-{
-    QFETCH(QString, statement);
-    QFETCH(bool, accepted);
-    QSqlQuery query(DatabaseConnection::database());
-    QCOMPARE(query.exec(statement), accepted);
-}
-
-// Two threads, each on its own connection, each running transactions that read
-// and then write. With a deferred BEGIN some of these fail at once with
-// "database is locked"; every one of them must land.
-void tst_Storage::concurrentWritersLoseNothing()
-{
-    const int perThread = 150;
-    const auto writeAll = [](const QString &prefix) {
-        QSqlDatabase db = DatabaseConnection::database();
-        int landed = 0;
-        for (int i = 0; i < perThread; ++i) {
-            WriteTransaction transaction(db);
-            if (!transaction.isActive())
-                continue;
-            QSqlQuery read(db);
-            QSqlQuery write(db);
-            write.prepare(QStringLiteral("INSERT INTO game_records (id,created_at,updated_at) "
-                                         "VALUES (?,'t','t')"));
-            write.addBindValue(prefix + QString::number(i));
-            const bool ok = read.exec(QStringLiteral("SELECT COUNT(*) FROM game_records"))
-                    && read.next() && write.exec();
-            read.finish();
-            if (ok && transaction.commit())
-                ++landed;
+    DatabaseConnection::closeConnection();
+    const QString path = storage->databasePath();
+    QVERIFY(QFile::remove(path));
+    const auto plainCount = [&path](const char *insert) {
+        int count = -1;
+        {
+            QSqlDatabase plain = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "plain");
+            plain.setDatabaseName(path);
+            QSqlQuery query(plain);
+            if (plain.open() && (!insert || query.exec(QLatin1String(insert)))
+                && query.exec(QStringLiteral("SELECT COUNT(*) FROM game_records")) && query.next())
+                count = query.value(0).toInt();
         }
-        return landed == perThread;
+        QSqlDatabase::removeDatabase(QStringLiteral("plain"));
+        return count;
     };
-    QVERIFY(onTwoThreads(writeAll));
-    QCOMPARE(sqlValue(QStringLiteral("SELECT COUNT(*) FROM game_records")).toInt(), 2 * perThread);
+    QCOMPARE(plainCount("CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT "
+                        "NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,created_at TEXT "
+                        "NOT NULL,updated_at TEXT NOT NULL)"),
+             0);
+    QCOMPARE(plainCount("INSERT INTO game_records (id,created_at,updated_at) VALUES "
+                        "('earlier','t','t')"),
+             1);
+
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    QCOMPARE(sqlValue(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+    QVERIFY(sql(QStringLiteral("INSERT INTO game_records (id,created_at,updated_at) VALUES "
+                               "('later','t','t')"))
+                    .isActive());
+    QCOMPARE(plainCount(nullptr), 2);
+    DatabaseConnection::closeConnection();
+    QCOMPARE(plainCount(nullptr), 2);
+}
+
+// The code lays the table definitions out for reading; the database must
+// still get, and keep in sqlite_master, the one-line text that files written
+// by earlier versions hold.
+void tst_Storage::schemaAsWritten()
+{
+    const QStringList expected{
+            "CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT NOT NULL DEFAULT "
+            "'endless',score INTEGER NOT NULL DEFAULT 0,jump_count INTEGER NOT NULL DEFAULT "
+            "0,max_section_jump_count INTEGER NOT NULL DEFAULT 0,wall_collision_count INTEGER NOT "
+            "NULL DEFAULT 0 CHECK(wall_collision_count>=0),block_collision_count INTEGER NOT NULL "
+            "DEFAULT 0 CHECK(block_collision_count>=0),death_world_y REAL,death_world_x "
+            "REAL,end_reason TEXT NOT NULL DEFAULT '',started_at TEXT NOT NULL DEFAULT "
+            "'',ended_at TEXT NOT NULL DEFAULT '',created_at TEXT NOT NULL,updated_at TEXT NOT "
+            "NULL)",
+            "CREATE TABLE skins (id TEXT PRIMARY KEY NOT NULL,skin_id TEXT NOT NULL "
+            "UNIQUE,skin_name TEXT NOT NULL,skin_path TEXT NOT NULL,is_unlocked INTEGER NOT NULL "
+            "DEFAULT 0,is_selected INTEGER NOT NULL DEFAULT 0,created_at TEXT NOT NULL,updated_at "
+            "TEXT NOT NULL)",
+            "CREATE TABLE achievements (id TEXT PRIMARY KEY NOT NULL,created_at TEXT NOT "
+            "NULL,updated_at TEXT NOT NULL,code TEXT NOT NULL UNIQUE,condition_type INTEGER NOT "
+            "NULL CHECK(condition_type BETWEEN 1 AND 8),target_value INTEGER NOT NULL "
+            "CHECK(target_value>0),window_seconds INTEGER NOT NULL DEFAULT -1,parameters TEXT NOT "
+            "NULL DEFAULT '{}',show_condition INTEGER NOT NULL DEFAULT 1 CHECK(show_condition IN "
+            "(0,1)),notification_pending INTEGER NOT NULL DEFAULT 0 CHECK(notification_pending IN "
+            "(0,1)),reward_skin_id TEXT UNIQUE REFERENCES skins(id),progress_value INTEGER NOT "
+            "NULL DEFAULT 0 CHECK(progress_value>=0),is_enabled INTEGER NOT NULL DEFAULT 1 "
+            "CHECK(is_enabled IN (0,1)),is_unlocked INTEGER NOT NULL DEFAULT 0 CHECK(is_unlocked "
+            "IN (0,1)),unlocked_at TEXT,sort_order INTEGER NOT NULL DEFAULT "
+            "0,CHECK((condition_type=3 AND window_seconds>0) OR (condition_type<>3 AND "
+            "window_seconds=-1)),CHECK((is_unlocked=0 AND unlocked_at IS NULL) OR (is_unlocked=1 "
+            "AND unlocked_at IS NOT NULL)))"};
+    QStringList tables;
+    for (QSqlQuery query = sql("SELECT sql FROM sqlite_master WHERE name IN "
+                               "('game_records','skins','achievements') ORDER BY rowid");
+         query.next();)
+        tables << query.value(0).toString();
+    QCOMPARE(tables, expected);
 }
 
 void tst_Storage::timestampsAsGiven()
@@ -177,16 +194,12 @@ void tst_Storage::timestampsAsGiven()
     QVERIFY(dao.insert(given));
     QCOMPARE(sqlValue("SELECT created_at FROM game_records WHERE id='b'").toString(),
              QStringLiteral("yesterday"));
-}
 
-void tst_Storage::duplicateIdRefused()
-{
-    GameRecordDao dao;
-    QVERIFY(dao.insert(makeRun(this, "a", "endless", 10)));
+    // A second run under a stored id is refused and leaves the first alone.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[GameRecordDao\\] insert failed:"));
     QVERIFY(!dao.insert(makeRun(this, "a", "other", 99)));
-    QCOMPARE(sqlValue("SELECT group_concat(score) FROM game_records").toString(),
-             QStringLiteral("10"));
+    QCOMPARE(sqlValue("SELECT group_concat(mode_id) FROM game_records").toString(),
+             QStringLiteral("endless,endless"));
 }
 
 void tst_Storage::highestScoreAndOrder()
@@ -245,10 +258,8 @@ void tst_Storage::selectSkin_data()
     QTest::addColumn<QString>("skinId");
     QTest::addColumn<bool>("selected");
     QTest::newRow("unlocked") << "money" << true;
-    QTest::newRow("already selected") << "default" << true;
     QTest::newRow("locked") << "clown" << false;
     QTest::newRow("missing") << "pirate" << false;
-    QTest::newRow("empty") << "" << false;
 }
 
 void tst_Storage::selectSkin()
@@ -283,6 +294,203 @@ void tst_Storage::servicesKeepNoChildren()
         QCOMPARE(skinService.skins().size(), 3);
     }
     QCOMPARE(records.children().size() + skins.children().size(), 0);
+}
+
+// The per-mode totals equal the sums of the stored runs through random
+// inserts, updates and deletes, whether they come through this version or
+// through a connection that sets nothing and writes as the earlier version
+// did; a database of the earlier version gets them, filled, on first open;
+// and the readers answer what a scan of the runs answers.
+void tst_Storage::runTotalsFollowTheRuns()
+{
+    const char insertAsBefore[]
+            = "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
+              "wall_collision_count, block_collision_count, death_world_y, death_world_x, "
+              "end_reason, started_at, ended_at, created_at, updated_at) VALUES (?, ?, ?, 0, 0, "
+              "?, ?, NULL, NULL, 'wall', '', '', 't', 't')";
+    DatabaseConnection::closeConnection();
+    {
+        // Back to the earlier version's file, with runs in it.
+        DatabaseCheck earlier(storage->databasePath());
+        for (const char *name :
+             {"TRIGGER game_record_totals_insert", "TRIGGER game_record_totals_delete",
+              "TRIGGER game_record_totals_update", "TABLE game_record_totals",
+              "INDEX game_records_by_mode", "INDEX game_records_by_mode_and_time"})
+            QCOMPARE(earlier.rows(QStringLiteral("DROP %1").arg(QLatin1String(name))).size(), 0);
+        for (int i = 0; i < 30; ++i)
+            earlier.rows(insertAsBefore, {QString::number(i), i % 2 ? "a" : "b", i * 3, i % 3, 1});
+    }
+    QVERIFY(DatabaseConnection::initialize());
+    QVERIFY(sqlValue("SELECT COUNT(*) FROM game_record_totals").toInt() == 2);
+
+    std::mt19937 random(7);
+    GameRecordDao dao;
+    AchievementDao achievements;
+    const QStringList modes{"a", "b", ""};
+    DatabaseCheck before(storage->databasePath());
+    for (int i = 0; i < 300; ++i) {
+        const QString id = QString::number(random() % 60);
+        const QString mode = modes.at(random() % 3);
+        const int score = int(random() % 120) - 10;
+        switch (random() % 5) {
+        case 0: {
+            QVERIFY(before.rows(insertAsBefore, {"p" + id, mode, score, 2, 0}).size() <= 1);
+            break;
+        }
+        case 1: {
+            GameRecord *run = makeRun(this, id, mode, score);
+            run->setWallCollisionCount(int(random() % 4));
+            if (!sqlValue("SELECT 1 FROM game_records WHERE id=?", {id}).isValid())
+                QVERIFY(dao.insert(run));
+            break;
+        }
+        case 2: {
+            GameRecord *run = makeRun(this, id, mode, score);
+            run->setBlockCollisionCount(int(random() % 4));
+            dao.update(run);
+            break;
+        }
+        case 3:
+            dao.remove(id);
+            break;
+        default:
+            before.rows("DELETE FROM game_records WHERE id=?", {"p" + id});
+        }
+        QCOMPARE(before.totalsProblem(), QString());
+    }
+    for (const QString &mode : modes) {
+        // The empty mode means every mode here.
+        QCOMPARE(dao.highestScore(mode),
+                 sqlValue("SELECT COALESCE(MAX(score),0) FROM game_records WHERE ? IN (mode_id,'')",
+                          {mode})
+                         .toInt());
+        qint64 score = -1, collisions = -1;
+        QVariantList recent;
+        QVERIFY(achievements.runStatistics(mode, 1, score, collisions, recent));
+        QCOMPARE(QString("%1 %2").arg(score).arg(collisions),
+                 sqlValue("SELECT COALESCE(SUM(score),0)||' '||COALESCE(SUM(wall_collision_count"
+                          "+block_collision_count),0) FROM game_records WHERE mode_id=?",
+                          {mode})
+                         .toString());
+    }
+}
+
+// Where the totals cannot be added, nothing of them is left behind and the
+// runs are read by scanning, as before.
+void tst_Storage::runTotalsFailSoft()
+{
+    DatabaseConnection::closeConnection();
+    QVERIFY(QFile::remove(storage->databasePath()));
+    QVERIFY(DatabaseCheck(storage->databasePath())
+                    .rows("CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT "
+                          "NOT "
+                          "NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,created_at TEXT "
+                          "NOT NULL,updated_at TEXT NOT NULL)")
+                    .isEmpty());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[RunTotals\\] unavailable"));
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue("SELECT group_concat(name) FROM sqlite_master WHERE name LIKE '%by_mode%' "
+                      "OR name LIKE '%totals%'")
+                     .toString(),
+             QString());
+    QVERIFY(sql("INSERT INTO game_records (id,score,created_at,updated_at) VALUES ('r',7,'','')")
+                    .isActive());
+    QCOMPARE(GameRecordDao().highestScore("endless"), 7);
+}
+
+namespace {
+
+// Every key, value type and value of a list of maps, as text.
+QStringList described(const QVariantList &maps)
+{
+    QStringList lines;
+    for (const QVariant &map : maps) {
+        const QVariantMap m = map.toMap();
+        for (auto it = m.constBegin(); it != m.constEnd(); ++it)
+            lines << it.key() + ' ' + it.value().typeName() + ' '
+                            + (it.value().isNull() ? QStringLiteral("null")
+                                                   : it.value().toString());
+    }
+    return lines;
+}
+
+} // namespace
+
+// The list is read straight from the rows into maps now; key for key and type
+// for type they are the maps of the records, NULL positions included.
+void tst_Storage::listsAsTheyWere()
+{
+    GameRecordDao dao;
+    QVERIFY(dao.insert(makeRun(this, "none", "endless", 5)));
+    QVERIFY(dao.insert(makeRun(this, "half", "endless", 6, 2.5)));
+    QVERIFY(dao.insert(makeRun(this, "both", "other", -7, 3, -4.25)));
+    GameRecordService service(&dao);
+    for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("none")}) {
+        QVariantList before;
+        for (GameRecord *record : dao.findAll(mode))
+            before << GameRecordService::toVariantMap(record);
+        QCOMPARE(described(service.gameRecords(mode)), described(before));
+    }
+    QCOMPARE(service.gameRecords(QString()).size(), 3);
+}
+
+// The tables are made sure of once per connection; when another program
+// takes one away, the next request's check brings it back.
+void tst_Storage::schemaChangedUnderneath()
+{
+    QVERIFY(insertSkins());
+    SkinDao skins;
+    QCOMPARE(skins.findAll().size(), 3);
+    QVERIFY(DatabaseCheck(storage->databasePath()).rows("DROP TABLE skins").isEmpty());
+    QVERIFY(DatabaseConnection::initialize());
+    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins").toInt(), 0);
+    QVERIFY(insertSkins());
+    QCOMPARE(skins.findAll().size(), 3);
+}
+
+// A statement kept for reuse must not keep its read open: the write-ahead log
+// could never be checkpointed back into the file while it does.
+void tst_Storage::readsLeaveNoSnapshotOpen()
+{
+    GameRecordDao dao;
+    QVERIFY(dao.insert(makeRun(this, "a", "endless", 5, 1.0, 2.0)));
+    dao.findAll("endless");
+    dao.findAllMaps(QString());
+    dao.highestScore("endless");
+    dao.latestDeathPosition("endless");
+    QList<Achievement> list;
+    AchievementDao().loadAll(list);
+    SkinDao().findAll();
+    DatabaseCheck other(storage->databasePath());
+    QVERIFY(other.rows("INSERT INTO game_records (id,created_at,updated_at) VALUES ('b','','')")
+                    .isEmpty());
+    QCOMPARE(other.rows("PRAGMA wal_checkpoint(TRUNCATE)").value(0).value(0), QStringLiteral("0"));
+}
+
+void tst_Storage::failedListLogged_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("runs") << "game_records"
+                          << "^\\[GameRecordDao\\] find all failed: \"no such table";
+    QTest::newRow("skins") << "skins"
+                           << "^\\[SkinDao\\] find all failed: \"no such table";
+}
+
+// A list that cannot be read still answers empty, but says why in the log:
+// otherwise a damaged database looks like a player without runs or skins.
+void tst_Storage::failedListLogged()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, warning);
+    QVERIFY(sql(QStringLiteral("DROP TABLE ") + table).isActive());
+    GameRecordDao recordDao;
+    SkinDao skinDao;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    const QVariantList list = table == QLatin1String("skins")
+            ? SkinService(&skinDao).skins()
+            : GameRecordService(&recordDao).gameRecords(QString());
+    QCOMPARE(list, QVariantList());
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)

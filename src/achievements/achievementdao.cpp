@@ -1,9 +1,12 @@
 #include "achievements/achievementdao.h"
 
 #include "storage/databaseconnection.h"
+#include "storage/preparedstatement.h"
+#include "storage/runtotals.h"
 #include "storage/writetransaction.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlError>
@@ -13,48 +16,67 @@
 
 namespace {
 
-const char kLoadAll[] = "SELECT * FROM achievements ORDER BY sort_order, code";
+// clang-format off
+const char kLoadAll[] = R"(
+    SELECT * FROM achievements ORDER BY sort_order, code)";
 
-const char kProgressState[]
-        = "SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements WHERE "
-          "code=:code";
-const char kUnlockSkinById[] = "UPDATE skins SET is_unlocked=1,updated_at=:now WHERE id=:id";
-const char kWriteProgress[] = "UPDATE achievements SET "
-                              "progress_value=:progress,is_unlocked=:unlocked,unlocked_at=:time,"
-                              "notification_pending=:unlocked,updated_at=:now WHERE code=:code";
+const char kProgressState[] = R"(
+    SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements
+    WHERE code=:code)";
+const char kUnlockSkinById[] = R"(
+    UPDATE skins SET is_unlocked=1,updated_at=:now WHERE id=:id)";
+// One value, :unlocked, sets both the unlock and its pending notification.
+const char kWriteProgress[] = R"(
+    UPDATE achievements
+    SET progress_value=:progress,is_unlocked=:unlocked,unlocked_at=:time,notification_pending=:unlocked,updated_at=:now
+    WHERE code=:code)";
 
-const char kSkinById[] = "SELECT id FROM skins WHERE id=:id";
-const char kPresetState[] = "SELECT is_unlocked,reward_skin_id FROM achievements WHERE code=:code";
-const char kUpdatePreset[]
-        = "UPDATE achievements SET condition_type=:condition, target_value=:target, "
-          "window_seconds=:window, parameters=:parameters, show_condition=:show, "
-          "reward_skin_id=:skin, is_enabled=:enabled, sort_order=:sort, updated_at=:now WHERE "
-          "code=:code";
-const char kInsertPreset[]
-        = "INSERT INTO achievements (id,created_at,updated_at,code,condition_type,target_value,"
-          "window_seconds,parameters,show_condition,reward_skin_id,is_enabled,sort_order) VALUES "
-          "(:id,:now,:now,:code,:condition,:target,:window,:parameters,:show,:skin,:enabled,:sort)";
+const char kSkinById[] = R"(
+    SELECT id FROM skins WHERE id=:id)";
+const char kPresetState[] = R"(
+    SELECT is_unlocked,reward_skin_id FROM achievements WHERE code=:code)";
+const char kUpdatePreset[] = R"(
+    UPDATE achievements SET condition_type=:condition, target_value=:target,
+        window_seconds=:window, parameters=:parameters, show_condition=:show,
+        reward_skin_id=:skin, is_enabled=:enabled, sort_order=:sort, updated_at=:now
+    WHERE code=:code)";
+const char kInsertPreset[] = R"(
+    INSERT INTO achievements
+    (id,created_at,updated_at,code,condition_type,target_value,window_seconds,parameters,show_condition,reward_skin_id,is_enabled,sort_order)
+    VALUES
+    (:id,:now,:now,:code,:condition,:target,:window,:parameters,:show,:skin,:enabled,:sort))";
 
-const char kAcknowledge[]
-        = "UPDATE achievements SET notification_pending=0,updated_at=:now WHERE code=:code AND "
-          "is_unlocked=1";
+const char kAcknowledge[] = R"(
+    UPDATE achievements SET notification_pending=0,updated_at=:now
+    WHERE code=:code AND is_unlocked=1)";
 
-const char kSkinBySkinId[] = "SELECT id FROM skins WHERE skin_id=:skin";
-const char kUpdateSkinPath[] = "UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id";
-const char kInsertSkin[]
-        = "INSERT INTO skins (id,skin_id,skin_name,skin_path,is_unlocked,is_selected,created_at,"
-          "updated_at) VALUES (:id,:skin,:name,:path,:unlocked,0,:now,:now)";
-const char kSelectDefaultSkin[]
-        = "UPDATE skins SET is_selected=1,updated_at=:now WHERE skin_id='default' AND NOT EXISTS "
-          "(SELECT 1 FROM skins WHERE is_selected=1)";
+const char kSkinBySkinId[] = R"(
+    SELECT id FROM skins WHERE skin_id=:skin)";
+const char kUpdateSkinPath[] = R"(
+    UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id)";
+const char kInsertSkin[] = R"(
+    INSERT INTO skins
+    (id,skin_id,skin_name,skin_path,is_unlocked,is_selected,created_at,updated_at)
+    VALUES
+    (:id,:skin,:name,:path,:unlocked,0,:now,:now))";
+const char kSelectDefaultSkin[] = R"(
+    UPDATE skins SET is_selected=1,updated_at=:now
+    WHERE skin_id='default' AND NOT EXISTS (SELECT 1 FROM skins WHERE is_selected=1))";
 
-const char kTotals[]
-        = "SELECT COALESCE(SUM(score),0), "
-          "COALESCE(SUM(wall_collision_count+block_collision_count),0) FROM game_records WHERE "
-          "mode_id=:mode";
-const char kRecentRuns[]
-        = "SELECT score,end_reason FROM game_records WHERE mode_id=:mode ORDER BY rowid DESC LIMIT "
-          ":limit";
+const char kTotals[] = R"(
+    SELECT COALESCE(SUM(score),0), COALESCE(SUM(wall_collision_count+block_collision_count),0)
+    FROM game_records
+    WHERE mode_id=:mode)";
+// The same sums, kept per mode by the triggers of RunTotals.
+const char kTotalsFromTable[] = R"(
+    SELECT COALESCE(SUM(total_score),0), COALESCE(SUM(total_collisions),0)
+    FROM game_record_totals
+    WHERE mode_id=:mode)";
+const char kRecentRuns[] = R"(
+    SELECT score,end_reason FROM game_records
+    WHERE mode_id=:mode
+    ORDER BY rowid DESC LIMIT :limit)";
+// clang-format on
 
 const char kDefaultSkinId[] = "default";
 const char kDefaultSkinPath[] = "qrc:/assets/skins/default.png";
@@ -82,9 +104,9 @@ AchievementDao::AchievementDao(QObject *parent)
 bool AchievementDao::loadAll(QList<Achievement> &out)
 {
     out.clear();
-    QSqlQuery query(DatabaseConnection::database());
-    query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kLoadAll))) {
+    PreparedStatement load(kLoadAll);
+    QSqlQuery &query = load.query();
+    if (!query.exec()) {
         qWarning() << "[AchievementDao] load failed:" << query.lastError().text();
         return false;
     }
@@ -134,18 +156,20 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
 {
     if (progress < 0)
         return false;
-    QSqlDatabase db = DatabaseConnection::database();
-
-    QSqlQuery state(db);
-    state.prepare(QLatin1String(kProgressState));
-    state.bindValue(QStringLiteral(":code"), code);
-    if (!state.exec() || !state.next())
-        return false;
-    const int target = state.value(0).toInt();
-    const QString rewardSkinId = text(state.value(1));
-    const bool enabled = state.value(2).toBool();
-    const bool unlocked = state.value(3).toBool();
-    state.finish();
+    int target = 0;
+    QString rewardSkinId;
+    bool enabled = false;
+    bool unlocked = false;
+    {
+        PreparedStatement state(kProgressState);
+        state->bindValue(QStringLiteral(":code"), code);
+        if (!state->exec() || !state->next())
+            return false;
+        target = state->value(0).toInt();
+        rewardSkinId = text(state->value(1));
+        enabled = state->value(2).toBool();
+        unlocked = state->value(3).toBool();
+    }
     if (!enabled)
         return false;
     // An unlocked achievement is final.
@@ -157,23 +181,22 @@ bool AchievementDao::applyProgress(const QString &code, int progress)
 
     bool skinOk = true;
     if (reached && !rewardSkinId.isEmpty()) {
-        QSqlQuery skin(db);
-        skin.prepare(QLatin1String(kUnlockSkinById));
-        skin.bindValue(QStringLiteral(":now"), now);
-        skin.bindValue(QStringLiteral(":id"), rewardSkinId);
-        skinOk = skin.exec() && skin.numRowsAffected() == 1;
+        PreparedStatement skin(kUnlockSkinById);
+        skin->bindValue(QStringLiteral(":now"), now);
+        skin->bindValue(QStringLiteral(":id"), rewardSkinId);
+        skinOk = skin->exec() && skin->numRowsAffected() == 1;
     }
     if (!skinOk)
         return false;
 
-    QSqlQuery update(db);
-    update.prepare(QLatin1String(kWriteProgress));
-    update.bindValue(QStringLiteral(":progress"), qMin(progress, target));
-    update.bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
-    update.bindValue(QStringLiteral(":time"), reached ? QVariant(now) : QVariant(QVariant::String));
-    update.bindValue(QStringLiteral(":now"), now);
-    update.bindValue(QStringLiteral(":code"), code);
-    return update.exec() && update.numRowsAffected() == 1;
+    PreparedStatement update(kWriteProgress);
+    update->bindValue(QStringLiteral(":progress"), qMin(progress, target));
+    update->bindValue(QStringLiteral(":unlocked"), reached ? 1 : 0);
+    update->bindValue(QStringLiteral(":time"),
+                      reached ? QVariant(now) : QVariant(QVariant::String));
+    update->bindValue(QStringLiteral(":now"), now);
+    update->bindValue(QStringLiteral(":code"), code);
+    return update->exec() && update->numRowsAffected() == 1;
 }
 
 bool AchievementDao::updateProgress(const QString &code, int progress)
@@ -183,43 +206,41 @@ bool AchievementDao::updateProgress(const QString &code, int progress)
 
 bool AchievementDao::writePreset(const Achievement &achievement)
 {
-    return writePreset(achievement, DatabaseConnection::timestamp());
+    QString error;
+    return writePreset(achievement, DatabaseConnection::timestamp(), false, error);
 }
 
-bool AchievementDao::writePreset(const Achievement &a, const QString &now)
+bool AchievementDao::writePreset(const Achievement &a, const QString &now, bool skinKnown,
+                                 QString &error)
 {
-    QSqlDatabase db = DatabaseConnection::database();
-
+    error.clear();
     bool skinOk = true;
-    if (!a.rewardSkinId.isEmpty()) {
-        QSqlQuery skin(db);
-        skin.prepare(QLatin1String(kSkinById));
-        skin.bindValue(QStringLiteral(":id"), a.rewardSkinId);
-        skinOk = skin.exec() && skin.next();
+    if (!a.rewardSkinId.isEmpty() && !skinKnown) {
+        PreparedStatement skin(kSkinById);
+        skin->bindValue(QStringLiteral(":id"), a.rewardSkinId);
+        skinOk = skin->exec() && skin->next();
+        error = skin->lastError().text();
     }
 
     bool ok = skinOk;
     bool exists = false;
     if (skinOk) {
-        QSqlQuery state(db);
-        state.prepare(QLatin1String(kPresetState));
-        state.bindValue(QStringLiteral(":code"), a.code);
-        ok = state.exec();
-        exists = ok && state.next();
+        PreparedStatement state(kPresetState);
+        state->bindValue(QStringLiteral(":code"), a.code);
+        ok = state->exec();
+        error = state->lastError().text();
+        exists = ok && state->next();
         // The reward of an unlocked achievement has been handed out; it cannot change.
-        if (exists && state.value(0).toBool())
-            ok = text(state.value(1)) == a.rewardSkinId;
+        if (exists && state->value(0).toBool())
+            ok = text(state->value(1)) == a.rewardSkinId;
     }
     if (!ok)
         return false;
 
-    QSqlQuery write(db);
-    if (exists) {
-        write.prepare(QLatin1String(kUpdatePreset));
-    } else {
-        write.prepare(QLatin1String(kInsertPreset));
+    PreparedStatement statement(exists ? kUpdatePreset : kInsertPreset);
+    QSqlQuery &write = statement.query();
+    if (!exists)
         write.bindValue(QStringLiteral(":id"), QUuid::createUuid().toString());
-    }
     write.bindValue(QStringLiteral(":code"), a.code);
     write.bindValue(QStringLiteral(":condition"), a.conditionType);
     write.bindValue(QStringLiteral(":target"), a.targetValue);
@@ -232,7 +253,9 @@ bool AchievementDao::writePreset(const Achievement &a, const QString &now)
     write.bindValue(QStringLiteral(":enabled"), a.enabled ? 1 : 0);
     write.bindValue(QStringLiteral(":sort"), a.sortOrder);
     write.bindValue(QStringLiteral(":now"), now);
-    return write.exec();
+    const bool written = write.exec();
+    error = write.lastError().text();
+    return written;
 }
 
 bool AchievementDao::upsertPreset(const Achievement &achievement)
@@ -246,8 +269,8 @@ bool AchievementDao::acknowledgeNotifications(const QVariantList &codes)
         return false;
     return inWriteTransaction([&] {
         const QString now = DatabaseConnection::timestamp();
-        QSqlQuery query(DatabaseConnection::database());
-        query.prepare(QLatin1String(kAcknowledge));
+        PreparedStatement acknowledge(kAcknowledge);
+        QSqlQuery &query = acknowledge.query();
         for (const QVariant &entry : codes) {
             const QString code = entry.toString();
             if (code.isEmpty())
@@ -282,53 +305,55 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     };
 
     auto import = [&]() -> bool {
-        QSqlQuery find(db);
-        find.prepare(QLatin1String(kSkinBySkinId));
+        PreparedStatement findSkin(kSkinBySkinId);
+        QSqlQuery &find = findSkin.query();
+        // The row id of every skin written here, for the presets that name it.
+        QHash<QString, QString> rowIds;
 
         // QVariantMap iterates in ascending key order.
         for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
             find.bindValue(QStringLiteral(":skin"), it.key());
             if (!run(find))
                 return false;
-            QSqlQuery write(db);
-            QString targetId;
-            if (find.next()) {
-                targetId = find.value(0).toString();
-                write.prepare(QLatin1String(kUpdateSkinPath));
-            } else {
-                targetId = QStringLiteral("skin_") + it.key();
-                write.prepare(QLatin1String(kInsertSkin));
+            const bool exists = find.next();
+            const QString targetId
+                    = exists ? find.value(0).toString() : QStringLiteral("skin_") + it.key();
+            find.finish();
+            PreparedStatement statement(exists ? kUpdateSkinPath : kInsertSkin);
+            QSqlQuery &write = statement.query();
+            if (!exists) {
                 write.bindValue(QStringLiteral(":skin"), it.key());
                 write.bindValue(QStringLiteral(":name"), it.key());
                 write.bindValue(QStringLiteral(":unlocked"),
                                 it.key() == QLatin1String(kDefaultSkinId) ? 1 : 0);
             }
-            find.finish();
             write.bindValue(QStringLiteral(":id"), targetId);
             write.bindValue(QStringLiteral(":path"), it.value().toString());
             write.bindValue(QStringLiteral(":now"), now);
             if (!run(write))
                 return false;
+            rowIds.insert(it.key(), targetId);
         }
 
         for (const Achievement &preset : presets) {
-            find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
-            if (!run(find) || !find.next())
-                return false;
             Achievement resolved = preset;
-            resolved.rewardSkinId = find.value(0).toString();
-            find.finish();
-            if (!writePreset(resolved, now)) {
-                // A refusal is not a statement error: nothing to report.
-                lastError.clear();
-                return false;
+            resolved.rewardSkinId = rowIds.value(preset.rewardSkinId);
+            if (resolved.rewardSkinId.isEmpty()) {
+                find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
+                if (!run(find) || !find.next())
+                    return false;
+                resolved.rewardSkinId = find.value(0).toString();
+                find.finish();
             }
+            // A refusal is not a statement error and leaves the text empty;
+            // a constraint that failed the write reports its own.
+            if (!writePreset(resolved, now, true, lastError))
+                return false;
         }
 
-        QSqlQuery select(db);
-        select.prepare(QLatin1String(kSelectDefaultSkin));
-        select.bindValue(QStringLiteral(":now"), now);
-        if (!run(select))
+        PreparedStatement select(kSelectDefaultSkin);
+        select->bindValue(QStringLiteral(":now"), now);
+        if (!run(select.query()))
             return false;
 
         if (!transaction.commit()) {
@@ -351,27 +376,24 @@ bool AchievementDao::runStatistics(const QString &modeId, int recentRunLimit, qi
     totalScore = 0;
     totalCollisions = 0;
     recentRuns.clear();
-    QSqlDatabase db = DatabaseConnection::database();
+    {
+        PreparedStatement totals(RunTotals::available() ? kTotalsFromTable : kTotals);
+        totals->bindValue(QStringLiteral(":mode"), modeId);
+        if (!totals->exec() || !totals->next())
+            return false;
+        totalScore = totals->value(0).toLongLong();
+        totalCollisions = totals->value(1).toLongLong();
+    }
 
-    QSqlQuery totals(db);
-    totals.prepare(QLatin1String(kTotals));
-    totals.bindValue(QStringLiteral(":mode"), modeId);
-    if (!totals.exec() || !totals.next())
+    PreparedStatement recent(kRecentRuns);
+    recent->bindValue(QStringLiteral(":mode"), modeId);
+    recent->bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
+    if (!recent->exec())
         return false;
-    totalScore = totals.value(0).toLongLong();
-    totalCollisions = totals.value(1).toLongLong();
-
-    QSqlQuery recent(db);
-    recent.setForwardOnly(true);
-    recent.prepare(QLatin1String(kRecentRuns));
-    recent.bindValue(QStringLiteral(":mode"), modeId);
-    recent.bindValue(QStringLiteral(":limit"), qMax(recentRunLimit, 1));
-    if (!recent.exec())
-        return false;
-    while (recent.next()) {
+    while (recent->next()) {
         QVariantMap run;
-        run.insert(QStringLiteral("score"), recent.value(0));
-        run.insert(QStringLiteral("endReason"), recent.value(1));
+        run.insert(QStringLiteral("score"), recent->value(0));
+        run.insert(QStringLiteral("endReason"), recent->value(1));
         recentRuns.append(run);
     }
     return true;

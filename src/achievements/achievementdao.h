@@ -33,8 +33,11 @@ public:
                        qint64 &totalCollisions, QVariantList &recentRuns);
 
 private:
-    // The import stamps every row it writes with one time, its own.
-    bool writePreset(const Achievement &achievement, const QString &now);
+    // The import stamps every row it writes with one time, its own, and knows
+    // the reward skin row exists (it has just written it). error is the
+    // failed statement's error text, empty for a refusal.
+    bool writePreset(const Achievement &achievement, const QString &now, bool skinKnown,
+                     QString &error);
 };
 
 #endif // ACHIEVEMENTDAO_H

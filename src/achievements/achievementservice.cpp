@@ -15,7 +15,9 @@ namespace {
 const char kCatalogue[] = ":/assets/achievements.json";
 const char kDefaultSkinResource[] = ":/assets/skins/default.png";
 const char kSkinUrlPrefix[] = "qrc:/assets/skins/";
-const char kIdentifierPattern[] = "^[a-z][a-z0-9_]*$";
+// Anchored with \z, the very end: "$" would also match before a final
+// newline and let "abc\n" through.
+const char kIdentifierPattern[] = "^[a-z][a-z0-9_]*\\z";
 
 bool isWholeNumber(const QJsonValue &value)
 {
@@ -125,16 +127,26 @@ bool AchievementService::initializePresets()
     initialized = false;
     if (!dao)
         return false;
-    QFile file(QString::fromLatin1(kCatalogue));
-    if (!file.open(QIODevice::ReadOnly))
+    // The catalogue is compiled in and never changes while the program runs:
+    // it is read and checked once, by whichever thread comes first, and every
+    // later import (one before each settlement) writes the same result.
+    struct Catalogue
+    {
+        bool valid = false;
+        QList<Achievement> presets;
+        QVariantMap rewardSkins;
+    };
+    static const Catalogue catalogue = [] {
+        Catalogue parsed;
+        QFile file(QString::fromLatin1(kCatalogue));
+        parsed.valid = file.open(QIODevice::ReadOnly)
+                && parseCatalogue(file.readAll(), parsed.presets, parsed.rewardSkins);
+        return parsed;
+    }();
+    if (!catalogue.valid)
         return false;
 
-    QList<Achievement> presets;
-    QVariantMap rewardSkins;
-    if (!parseCatalogue(file.readAll(), presets, rewardSkins))
-        return false;
-
-    initialized = dao->importPresets(presets, rewardSkins);
+    initialized = dao->importPresets(catalogue.presets, catalogue.rewardSkins);
     if (!initialized)
         qWarning() << "[AchievementService] preset initialization failed";
     return initialized;

@@ -24,9 +24,14 @@ ApplicationCore::ApplicationCore(QObject *parent)
     , achievementService(nullptr)
     , workerThread(nullptr)
     , worker(nullptr)
+    , recordModel(nullptr)
     , shuttingDown(false)
 {
     const bool databaseReady = DatabaseConnection::initialize();
+    // Once per start, so a damaged page that makes every later write fail
+    // shows in the log with what SQLite found.
+    if (databaseReady)
+        DatabaseConnection::checkForDamage();
 
     GameRecordDao *gameRecordDao = new GameRecordDao(this);
     gameRecordService = new GameRecordService(gameRecordDao, this);
@@ -36,12 +41,18 @@ ApplicationCore::ApplicationCore(QObject *parent)
     achievementService = new AchievementService(achievementDao, this);
 
     // Without a database there is nothing to import into; the records and
-    // skins still answer with their services' failure values.
+    // skins still answer with their services' failure values. A failure is
+    // often passing (another instance holding the lock on slow storage), so
+    // the import is tried again whenever the achievements are needed.
     const bool achievementsReady = databaseReady && achievementService->initializePresets();
     if (!achievementsReady)
         qWarning() << "[ApplicationCore] achievements unavailable: initialization failed";
 
     startWorker();
+    // Emitted inside the constructor, before anyone can have connected to it:
+    // no C++ or QML handler ever sees it. It stays because the front end's
+    // interface names it; a front end reads readiness from the finished
+    // construction (Component.onCompleted) instead.
     emit initialized();
 }
 
@@ -112,8 +123,11 @@ bool ApplicationCore::saveGameRecord(const QString &componentId, const QString &
     record->setStartedAt(startedAt);
     record->setEndedAt(endedAt);
 
-    const bool saved = achievementService->recordGame(record, gameRecordService);
+    const bool saved
+            = achievementsAvailable() && achievementService->recordGame(record, gameRecordService);
     delete record;
+    if (saved && recordModel)
+        recordModel->refresh();
     return saved;
 }
 
@@ -134,6 +148,7 @@ QVariant ApplicationCore::latestDeathPosition(const QString &modeId)
 
 QVariantMap ApplicationCore::achievements()
 {
+    achievementsAvailable();
     return achievementService->achievements();
 }
 
@@ -152,6 +167,27 @@ bool ApplicationCore::unlockSkin(const QString &skinId)
     return skinService->unlockSkin(skinId);
 }
 
+GameRecordModel *ApplicationCore::gameRecordModel()
+{
+    if (!recordModel) {
+        recordModel = new GameRecordModel(this);
+        recordModel->refresh();
+    }
+    return recordModel;
+}
+
+bool ApplicationCore::achievementsAvailable()
+{
+    if (achievementService->isInitialized())
+        return true;
+    // Logged at construction already; a retry that fails again adds only
+    // the warnings of the steps that failed.
+    if (!DatabaseConnection::initialize() || !achievementService->initializePresets())
+        return false;
+    qInfo() << "[ApplicationCore] achievements available again";
+    return true;
+}
+
 void ApplicationCore::startWorker()
 {
     workerThread = new QThread(this);
@@ -168,6 +204,8 @@ void ApplicationCore::startWorker()
             [this](const QString &gameId, bool success, const QVariantList &rewards,
                    int bestScore) {
                 pendingGameIds.remove(gameId);
+                if (success && recordModel)
+                    recordModel->refresh();
                 emit gameSettled(gameId, success, rewards, bestScore);
             },
             Qt::QueuedConnection);

@@ -27,18 +27,9 @@ GameRecord *GameRecordService::findGameRecord(const QString &id, bool *ok)
 
 QVariantList GameRecordService::gameRecords(const QString &modeId)
 {
-    QVariantList result;
-    if (!dao)
-        return result;
-    const QList<GameRecord *> records = dao->findAll(modeId);
-    result.reserve(records.size());
-    for (GameRecord *record : records) {
-        result.append(toVariantMap(record));
-        // The DAO parents what it returns; a long-lived DAO would otherwise
-        // collect every list ever read.
-        delete record;
-    }
-    return result;
+    // Straight from the rows into the maps toVariantMap would build, without
+    // a GameRecord object per run in between.
+    return dao ? dao->findAllMaps(modeId) : QVariantList();
 }
 
 int GameRecordService::highestScore(const QString &modeId)

@@ -9,10 +9,12 @@
 #include "storage/gamerecord.h"
 #include "storage/gamerecorddao.h"
 #include "storage/skindao.h"
+#include "storage/writetransaction.h"
 
 #include <QList>
 #include <QMetaType>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -152,16 +154,37 @@ void GameSettlementWorker::settle(const QVariantMap &snapshot)
         GameRecordService recordService(&recordDao);
         GameRecord record;
 
-        if (fillRecord(snapshot, record) && achievementService.initializePresets()
-            && achievementService.recordGame(&record, &recordService)) {
+        // One write transaction, so one commit to the disk, for the whole
+        // settlement: the catalogue refresh, then the run in a savepoint of
+        // its own (WriteTransaction nests), then the answer's reads. A run
+        // that recordGame refuses rolls back its savepoint only, and the
+        // refresh is still committed.
+        //
+        // The catalogue is imported again before every run, even one that
+        // recordGame then refuses: it is what keeps the rows in step with a
+        // catalogue changed by an update while the worker runs, and a run is
+        // only evaluated after its own import succeeded.
+        WriteTransaction transaction(DatabaseConnection::database());
+        const bool imported = transaction.isActive() && fillRecord(snapshot, record)
+                && achievementService.initializePresets();
+        if (imported && achievementService.recordGame(&record, &recordService)) {
             QList<Achievement> achievements;
             success = achievementDao.loadAll(achievements);
-            if (success) {
+            // The skins are read only when there is a reward to show them with.
+            const bool anyReward = std::any_of(
+                    achievements.cbegin(), achievements.cend(),
+                    [](const Achievement &a) { return a.unlocked && a.notificationPending; });
+            if (success && anyReward) {
                 SkinDao skinDao;
                 SkinService skinService(&skinDao);
                 rewards = pendingRewards(achievements, skinService.skins());
             }
             bestScore = recordService.highestScore(record.modeId());
+        }
+        // Without the commit nothing of the above happened.
+        if (!transaction.commit()) {
+            success = false;
+            bestScore = -1;
         }
     }
     emit settled(gameId, success, success ? rewards : QVariantList(), bestScore);

@@ -14,8 +14,12 @@ class DatabaseConnection : public QObject
 public:
     // The calling thread's connection, registered on first use, never opened here.
     static QSqlDatabase database();
-    // Opens the calling thread's connection if needed and creates the tables.
+    // Opens the calling thread's connection if needed and creates the tables
+    // (once per connection, and again after the schema changed underneath).
     static bool initialize();
+    // Runs SQLite's quick check on the calling thread's open connection and
+    // logs what it finds unless the database is sound; true when it is.
+    static bool checkForDamage();
     // Closes and unregisters the calling thread's connection, if it has one.
     static void closeConnection();
     // The current UTC time as every table stores it: ISO 8601, whole seconds,
@@ -25,6 +29,11 @@ public:
 private:
     DatabaseConnection() = delete;
     static QString connectionName();
+    // Journal and sync mode of a freshly opened connection, so that every
+    // commit is on the disk before it returns.
+    static bool setDurability(const QSqlDatabase &db);
+    // SQLite's schema version of the file, -1 when it cannot be read.
+    static int schemaVersion(const QSqlDatabase &db);
 };
 
 #endif // DATABASECONNECTION_H

@@ -2,6 +2,8 @@
 
 #include "storage/databaseconnection.h"
 #include "storage/gamerecord.h"
+#include "storage/preparedstatement.h"
+#include "storage/runtotals.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -11,31 +13,63 @@
 
 namespace {
 
-const char kInsert[]
-        = "INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count, "
-          "wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason, "
-          "started_at, ended_at, created_at, updated_at) VALUES (:id, :mode_id, :score, "
-          ":jump_count, :max_section_jump_count, :wall_collision_count, :block_collision_count, "
-          ":death_world_y, :death_world_x, :end_reason, :started_at, :ended_at, :created_at, "
-          ":updated_at)";
-const char kUpdate[]
-        = "UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count, "
-          "max_section_jump_count=:max_section_jump_count, "
-          "wall_collision_count=:wall_collision_count, "
-          "block_collision_count=:block_collision_count, death_world_y=:death_world_y, "
-          "death_world_x=:death_world_x, end_reason=:end_reason, started_at=:started_at, "
-          "ended_at=:ended_at, updated_at=:updated_at WHERE id=:id";
-const char kDelete[] = "DELETE FROM game_records WHERE id=:id";
-const char kHighestScoreOfMode[]
-        = "SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id";
-const char kHighestScoreOfAll[] = "SELECT COALESCE(MAX(score), 0) FROM game_records";
-const char kFindById[] = "SELECT * FROM game_records WHERE id=:id";
-const char kFindAllOfMode[]
-        = "SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC";
-const char kFindAll[] = "SELECT * FROM game_records ORDER BY created_at DESC";
-const char kLatestDeathPosition[]
-        = "SELECT death_world_y, death_world_x FROM game_records WHERE mode_id=:mode_id ORDER BY "
-          "rowid DESC LIMIT 1";
+// clang-format off
+const char kInsert[] = R"(
+    INSERT INTO game_records (id, mode_id, score, jump_count, max_section_jump_count,
+        wall_collision_count, block_collision_count, death_world_y, death_world_x, end_reason,
+        started_at, ended_at, created_at, updated_at)
+    VALUES (:id, :mode_id, :score, :jump_count, :max_section_jump_count,
+        :wall_collision_count, :block_collision_count, :death_world_y, :death_world_x, :end_reason,
+        :started_at, :ended_at, :created_at, :updated_at))";
+const char kUpdate[] = R"(
+    UPDATE game_records SET mode_id=:mode_id, score=:score, jump_count=:jump_count,
+        max_section_jump_count=:max_section_jump_count,
+        wall_collision_count=:wall_collision_count,
+        block_collision_count=:block_collision_count,
+        death_world_y=:death_world_y, death_world_x=:death_world_x,
+        end_reason=:end_reason, started_at=:started_at, ended_at=:ended_at,
+        updated_at=:updated_at
+    WHERE id=:id)";
+const char kDelete[] = R"(
+    DELETE FROM game_records WHERE id=:id)";
+const char kHighestScoreOfMode[] = R"(
+    SELECT COALESCE(MAX(score), 0) FROM game_records WHERE mode_id=:mode_id)";
+const char kHighestScoreOfAll[] = R"(
+    SELECT COALESCE(MAX(score), 0) FROM game_records)";
+const char kFindById[] = R"(
+    SELECT * FROM game_records WHERE id=:id)";
+const char kFindAllOfMode[] = R"(
+    SELECT * FROM game_records WHERE mode_id=:mode_id ORDER BY created_at DESC)";
+const char kFindAll[] = R"(
+    SELECT * FROM game_records ORDER BY created_at DESC)";
+// With the per-mode totals (see RunTotals): the best score without a scan.
+const char kBestOfModeFromTotals[] = R"(
+    SELECT COALESCE(MAX(best_score), 0) FROM game_record_totals WHERE mode_id=:mode_id)";
+const char kBestOfAllFromTotals[] = R"(
+    SELECT COALESCE(MAX(best_score), 0) FROM game_record_totals)";
+// A page of runs, newest first, after the last row of the previous page; ties
+// in created_at go by insertion, so pages neither skip nor repeat a run.
+const char kFirstPageOfMode[] = R"(
+    SELECT rowid AS position, * FROM game_records
+    WHERE mode_id=:mode_id
+    ORDER BY created_at DESC, rowid DESC LIMIT :limit)";
+const char kNextPageOfMode[] = R"(
+    SELECT rowid AS position, * FROM game_records
+    WHERE mode_id=:mode_id AND created_at<=:created_at
+        AND (created_at<:created_at OR rowid<:position)
+    ORDER BY created_at DESC, rowid DESC LIMIT :limit)";
+const char kFirstPage[] = R"(
+    SELECT rowid AS position, * FROM game_records
+    ORDER BY created_at DESC, rowid DESC LIMIT :limit)";
+const char kNextPage[] = R"(
+    SELECT rowid AS position, * FROM game_records
+    WHERE created_at<=:created_at AND (created_at<:created_at OR rowid<:position)
+    ORDER BY created_at DESC, rowid DESC LIMIT :limit)";
+const char kLatestDeathPosition[] = R"(
+    SELECT death_world_y, death_world_x FROM game_records
+    WHERE mode_id=:mode_id
+    ORDER BY rowid DESC LIMIT 1)";
+// clang-format on
 
 // The values that insert and update bind alike.
 void bindValues(QSqlQuery &query, const GameRecord *record)
@@ -54,6 +88,60 @@ void bindValues(QSqlQuery &query, const GameRecord *record)
     query.bindValue(QStringLiteral(":ended_at"), record->endedAt());
 }
 
+// The column positions of a game_records row, looked up once per query rather
+// than by name for every value of every row.
+struct Columns
+{
+    explicit Columns(const QSqlRecord &row)
+        : id(row.indexOf(QStringLiteral("id")))
+        , modeId(row.indexOf(QStringLiteral("mode_id")))
+        , score(row.indexOf(QStringLiteral("score")))
+        , jumpCount(row.indexOf(QStringLiteral("jump_count")))
+        , maxSectionJumpCount(row.indexOf(QStringLiteral("max_section_jump_count")))
+        , wallCollisionCount(row.indexOf(QStringLiteral("wall_collision_count")))
+        , blockCollisionCount(row.indexOf(QStringLiteral("block_collision_count")))
+        , deathWorldY(row.indexOf(QStringLiteral("death_world_y")))
+        , deathWorldX(row.indexOf(QStringLiteral("death_world_x")))
+        , endReason(row.indexOf(QStringLiteral("end_reason")))
+        , startedAt(row.indexOf(QStringLiteral("started_at")))
+        , endedAt(row.indexOf(QStringLiteral("ended_at")))
+        , createdAt(row.indexOf(QStringLiteral("created_at")))
+        , updatedAt(row.indexOf(QStringLiteral("updated_at")))
+    { }
+
+    const int id, modeId, score, jumpCount, maxSectionJumpCount, wallCollisionCount,
+            blockCollisionCount, deathWorldY, deathWorldX, endReason, startedAt, endedAt, createdAt,
+            updatedAt;
+};
+
+// The driver reports NULL as a null text variant; hand on a plain null value.
+QVariant position(const QVariant &value)
+{
+    return value.isNull() ? QVariant() : value;
+}
+
+// The current row as a record map: the record's property names, each value
+// of the type the record's own accessor gives.
+QVariantMap rowMap(const QSqlQuery &query, const Columns &c)
+{
+    QVariantMap map;
+    map.insert(QStringLiteral("componentId"), query.value(c.id).toString());
+    map.insert(QStringLiteral("modeId"), query.value(c.modeId).toString());
+    map.insert(QStringLiteral("score"), query.value(c.score).toInt());
+    map.insert(QStringLiteral("jumpCount"), query.value(c.jumpCount).toInt());
+    map.insert(QStringLiteral("maxSectionJumpCount"), query.value(c.maxSectionJumpCount).toInt());
+    map.insert(QStringLiteral("wallCollisionCount"), query.value(c.wallCollisionCount).toInt());
+    map.insert(QStringLiteral("blockCollisionCount"), query.value(c.blockCollisionCount).toInt());
+    map.insert(QStringLiteral("deathWorldY"), position(query.value(c.deathWorldY)));
+    map.insert(QStringLiteral("deathWorldX"), position(query.value(c.deathWorldX)));
+    map.insert(QStringLiteral("endReason"), query.value(c.endReason).toString());
+    map.insert(QStringLiteral("startedAt"), query.value(c.startedAt).toString());
+    map.insert(QStringLiteral("endedAt"), query.value(c.endedAt).toString());
+    map.insert(QStringLiteral("createdAt"), query.value(c.createdAt).toString());
+    map.insert(QStringLiteral("updatedAt"), query.value(c.updatedAt).toString());
+    return map;
+}
+
 } // namespace
 
 GameRecordDao::GameRecordDao(QObject *parent)
@@ -64,17 +152,20 @@ bool GameRecordDao::insert(GameRecord *record)
 {
     if (!record)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kInsert));
-    bindValues(query, record);
-    query.bindValue(QStringLiteral(":created_at"),
-                    record->createdAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                  : record->createdAt());
-    query.bindValue(QStringLiteral(":updated_at"),
-                    record->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                  : record->updatedAt());
-    if (!query.exec()) {
-        qWarning() << "[GameRecordDao] insert failed:" << query.lastError().text();
+    PreparedStatement insert(kInsert);
+    bindValues(insert.query(), record);
+    // Each stamp reads the clock on its own, so the two can differ by a
+    // second across a tick. Rows stored so far were written this way and
+    // nothing compares the two columns; one shared reading would be no fix
+    // worth a difference between old and new rows.
+    insert->bindValue(QStringLiteral(":created_at"),
+                      record->createdAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                    : record->createdAt());
+    insert->bindValue(QStringLiteral(":updated_at"),
+                      record->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                    : record->updatedAt());
+    if (!insert->exec()) {
+        qWarning() << "[GameRecordDao] insert failed:" << insert->lastError().text();
         return false;
     }
     return true;
@@ -84,85 +175,121 @@ bool GameRecordDao::update(GameRecord *record)
 {
     if (!record)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kUpdate));
-    bindValues(query, record);
-    query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
-    if (!query.exec()) {
-        qWarning() << "[GameRecordDao] update failed:" << query.lastError().text();
+    PreparedStatement update(kUpdate);
+    bindValues(update.query(), record);
+    update->bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
+    if (!update->exec()) {
+        qWarning() << "[GameRecordDao] update failed:" << update->lastError().text();
         return false;
     }
-    return query.numRowsAffected() > 0;
+    return update->numRowsAffected() > 0;
 }
 
 bool GameRecordDao::remove(const QString &id)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kDelete));
-    query.bindValue(QStringLiteral(":id"), id);
-    return query.exec();
+    PreparedStatement remove(kDelete);
+    remove->bindValue(QStringLiteral(":id"), id);
+    return remove->exec();
 }
 
 int GameRecordDao::highestScore(const QString &modeId)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    if (modeId.isEmpty()) {
-        query.prepare(QLatin1String(kHighestScoreOfAll));
-    } else {
-        query.prepare(QLatin1String(kHighestScoreOfMode));
-        query.bindValue(QStringLiteral(":mode_id"), modeId);
-    }
-    if (query.exec() && query.next())
-        return query.value(0).toInt();
-    qWarning() << "[GameRecordDao] highest score failed:" << query.lastError().text();
+    const bool totals = RunTotals::available();
+    PreparedStatement best(modeId.isEmpty()
+                                   ? (totals ? kBestOfAllFromTotals : kHighestScoreOfAll)
+                                   : (totals ? kBestOfModeFromTotals : kHighestScoreOfMode));
+    if (!modeId.isEmpty())
+        best->bindValue(QStringLiteral(":mode_id"), modeId);
+    if (best->exec() && best->next())
+        return best->value(0).toInt();
+    qWarning() << "[GameRecordDao] highest score failed:" << best->lastError().text();
     return -1;
 }
 
 GameRecord *GameRecordDao::findById(const QString &id, bool *ok)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kFindById));
-    query.bindValue(QStringLiteral(":id"), id);
-    const bool executed = query.exec();
+    PreparedStatement find(kFindById);
+    find->bindValue(QStringLiteral(":id"), id);
+    const bool executed = find->exec();
     if (ok)
         *ok = executed;
-    if (executed && query.next())
-        return recordFromQuery(query);
+    if (executed && find->next())
+        return recordFromQuery(find.query());
     return nullptr;
 }
 
 QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
 {
     QList<GameRecord *> records;
-    QSqlQuery query(DatabaseConnection::database());
-    query.setForwardOnly(true);
-    if (modeId.isEmpty()) {
-        query.prepare(QLatin1String(kFindAll));
-    } else {
-        query.prepare(QLatin1String(kFindAllOfMode));
-        query.bindValue(QStringLiteral(":mode_id"), modeId);
-    }
-    if (!query.exec())
+    PreparedStatement find(modeId.isEmpty() ? kFindAll : kFindAllOfMode);
+    if (!modeId.isEmpty())
+        find->bindValue(QStringLiteral(":mode_id"), modeId);
+    // A statement that did not prepare keeps its error; exec would replace it.
+    if (!find.isPrepared() || !find->exec()) {
+        // The caller still gets an empty list; without this line a locked
+        // or damaged database would look like a player without runs.
+        qWarning() << "[GameRecordDao] find all failed:" << find->lastError().text();
         return records;
-    while (query.next())
-        records.append(recordFromQuery(query));
+    }
+    while (find->next())
+        records.append(recordFromQuery(find.query()));
     return records;
+}
+
+QVariantList GameRecordDao::findAllMaps(const QString &modeId)
+{
+    QVariantList maps;
+    PreparedStatement find(modeId.isEmpty() ? kFindAll : kFindAllOfMode);
+    if (!modeId.isEmpty())
+        find->bindValue(QStringLiteral(":mode_id"), modeId);
+    if (!find.isPrepared() || !find->exec()) {
+        qWarning() << "[GameRecordDao] find all failed:" << find->lastError().text();
+        return maps;
+    }
+    const Columns columns(find->record());
+    while (find->next())
+        maps.append(rowMap(find.query(), columns));
+    return maps;
+}
+
+QVariantList GameRecordDao::findPage(const QString &modeId, int limit, PageCursor &after)
+{
+    QVariantList maps;
+    const bool first = after.position < 0;
+    PreparedStatement find(modeId.isEmpty() ? (first ? kFirstPage : kNextPage)
+                                            : (first ? kFirstPageOfMode : kNextPageOfMode));
+    if (!modeId.isEmpty())
+        find->bindValue(QStringLiteral(":mode_id"), modeId);
+    if (!first) {
+        find->bindValue(QStringLiteral(":created_at"), after.createdAt);
+        find->bindValue(QStringLiteral(":position"), after.position);
+    }
+    find->bindValue(QStringLiteral(":limit"), limit);
+    if (!find->exec())
+        return maps;
+    const Columns columns(find->record());
+    const int position = find->record().indexOf(QStringLiteral("position"));
+    while (find->next()) {
+        maps.append(rowMap(find.query(), columns));
+        after.position = find->value(position).toLongLong();
+        after.createdAt = find->value(columns.createdAt).toString();
+    }
+    return maps;
 }
 
 QVariant GameRecordDao::latestDeathPosition(const QString &modeId)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kLatestDeathPosition));
-    query.bindValue(QStringLiteral(":mode_id"), modeId);
-    if (!query.exec()) {
-        qWarning() << "[GameRecordDao] latest death position failed:" << query.lastError().text();
+    PreparedStatement latest(kLatestDeathPosition);
+    latest->bindValue(QStringLiteral(":mode_id"), modeId);
+    if (!latest->exec()) {
+        qWarning() << "[GameRecordDao] latest death position failed:" << latest->lastError().text();
         return QVariant();
     }
-    if (!query.next() || query.isNull(0) || query.isNull(1))
+    if (!latest->next() || latest->isNull(0) || latest->isNull(1))
         return QVariant();
     QVariantMap position;
-    position.insert(QStringLiteral("y"), query.value(0));
-    position.insert(QStringLiteral("x"), query.value(1));
+    position.insert(QStringLiteral("y"), latest->value(0));
+    position.insert(QStringLiteral("x"), latest->value(1));
     return position;
 }
 
@@ -180,11 +307,8 @@ GameRecord *GameRecordDao::recordFromQuery(const QSqlQuery &query)
     record->setMaxSectionJumpCount(value("max_section_jump_count").toInt());
     record->setWallCollisionCount(value("wall_collision_count").toInt());
     record->setBlockCollisionCount(value("block_collision_count").toInt());
-    // The driver reports NULL as a null text variant; hand on a plain null value.
-    const QVariant y = value("death_world_y");
-    const QVariant x = value("death_world_x");
-    record->setDeathWorldY(y.isNull() ? QVariant() : y);
-    record->setDeathWorldX(x.isNull() ? QVariant() : x);
+    record->setDeathWorldY(position(value("death_world_y")));
+    record->setDeathWorldX(position(value("death_world_x")));
     record->setEndReason(value("end_reason").toString());
     record->setStartedAt(value("started_at").toString());
     record->setEndedAt(value("ended_at").toString());

@@ -1,6 +1,7 @@
 #include "storage/skindao.h"
 
 #include "storage/databaseconnection.h"
+#include "storage/preparedstatement.h"
 #include "storage/skin.h"
 #include "storage/writetransaction.h"
 
@@ -11,22 +12,32 @@
 
 namespace {
 
-const char kInsert[]
-        = "INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected, "
-          "created_at, updated_at) VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, "
-          ":is_selected, :created_at, :updated_at)";
-const char kUpdate[]
-        = "UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked, "
-          "is_selected=:is_selected, updated_at=:updated_at WHERE skin_id=:skin_id";
-const char kClearSelection[] = "UPDATE skins SET is_selected=0, updated_at=datetime('now')";
-const char kSelect[]
-        = "UPDATE skins SET is_selected=1, updated_at=datetime('now') WHERE skin_id=:skin_id AND "
-          "is_unlocked=1";
-const char kSetUnlocked[]
-        = "UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now') WHERE "
-          "skin_id=:skin_id";
-const char kFindBySkinId[] = "SELECT * FROM skins WHERE skin_id=:skin_id";
-const char kFindAll[] = "SELECT * FROM skins ORDER BY skin_id";
+// clang-format off
+const char kInsert[] = R"(
+    INSERT INTO skins (id, skin_id, skin_name, skin_path, is_unlocked, is_selected,
+        created_at, updated_at)
+    VALUES (:id, :skin_id, :skin_name, :skin_path, :is_unlocked, :is_selected,
+        :created_at, :updated_at))";
+const char kUpdate[] = R"(
+    UPDATE skins SET skin_name=:skin_name, skin_path=:skin_path, is_unlocked=:is_unlocked,
+        is_selected=:is_selected, updated_at=:updated_at
+    WHERE skin_id=:skin_id)";
+// Selection and unlocking stamp SQLite's own time form (a blank for the T,
+// no zone letter), unlike every other write; readers hand the text on as
+// stored, and rows already carry both forms, so it stays.
+const char kClearSelection[] = R"(
+    UPDATE skins SET is_selected=0, updated_at=datetime('now'))";
+const char kSelect[] = R"(
+    UPDATE skins SET is_selected=1, updated_at=datetime('now')
+    WHERE skin_id=:skin_id AND is_unlocked=1)";
+const char kSetUnlocked[] = R"(
+    UPDATE skins SET is_unlocked=:is_unlocked, updated_at=datetime('now')
+    WHERE skin_id=:skin_id)";
+const char kFindBySkinId[] = R"(
+    SELECT * FROM skins WHERE skin_id=:skin_id)";
+const char kFindAll[] = R"(
+    SELECT * FROM skins ORDER BY skin_id)";
+// clang-format on
 
 int flag(bool value)
 {
@@ -43,22 +54,21 @@ bool SkinDao::insert(Skin *skin)
 {
     if (!skin)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kInsert));
-    query.bindValue(QStringLiteral(":id"), skin->componentId());
-    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
-    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
-    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
-    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
-    query.bindValue(QStringLiteral(":created_at"),
-                    skin->createdAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                : skin->createdAt());
-    query.bindValue(QStringLiteral(":updated_at"),
-                    skin->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
-                                                : skin->updatedAt());
-    if (!query.exec()) {
-        qWarning() << "[SkinDao] insert failed:" << query.lastError().text();
+    PreparedStatement insert(kInsert);
+    insert->bindValue(QStringLiteral(":id"), skin->componentId());
+    insert->bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    insert->bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    insert->bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    insert->bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    insert->bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    insert->bindValue(QStringLiteral(":created_at"),
+                      skin->createdAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : skin->createdAt());
+    insert->bindValue(QStringLiteral(":updated_at"),
+                      skin->updatedAt().isEmpty() ? DatabaseConnection::timestamp()
+                                                  : skin->updatedAt());
+    if (!insert->exec()) {
+        qWarning() << "[SkinDao] insert failed:" << insert->lastError().text();
         return false;
     }
     return true;
@@ -68,63 +78,64 @@ bool SkinDao::update(Skin *skin)
 {
     if (!skin)
         return false;
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kUpdate));
-    query.bindValue(QStringLiteral(":skin_id"), skin->skinId());
-    query.bindValue(QStringLiteral(":skin_name"), skin->skinName());
-    query.bindValue(QStringLiteral(":skin_path"), skin->skinPath());
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
-    query.bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
-    query.bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
-    return query.exec() && query.numRowsAffected() > 0;
+    PreparedStatement update(kUpdate);
+    update->bindValue(QStringLiteral(":skin_id"), skin->skinId());
+    update->bindValue(QStringLiteral(":skin_name"), skin->skinName());
+    update->bindValue(QStringLiteral(":skin_path"), skin->skinPath());
+    update->bindValue(QStringLiteral(":is_unlocked"), flag(skin->unlocked()));
+    update->bindValue(QStringLiteral(":is_selected"), flag(skin->selected()));
+    update->bindValue(QStringLiteral(":updated_at"), DatabaseConnection::timestamp());
+    return update->exec() && update->numRowsAffected() > 0;
 }
 
 bool SkinDao::select(const QString &skinId)
 {
-    QSqlDatabase db = DatabaseConnection::database();
-    WriteTransaction transaction(db);
+    WriteTransaction transaction(DatabaseConnection::database());
     if (!transaction.isActive())
         return false;
 
-    QSqlQuery clear(db);
-    if (!clear.exec(QLatin1String(kClearSelection)))
+    PreparedStatement clear(kClearSelection);
+    if (!clear->exec())
         return false;
-    QSqlQuery select(db);
-    select.prepare(QLatin1String(kSelect));
-    select.bindValue(QStringLiteral(":skin_id"), skinId);
-    if (!select.exec() || select.numRowsAffected() <= 0)
+    PreparedStatement select(kSelect);
+    select->bindValue(QStringLiteral(":skin_id"), skinId);
+    if (!select->exec() || select->numRowsAffected() <= 0)
         return false;
     return transaction.commit();
 }
 
 bool SkinDao::setUnlocked(const QString &skinId, bool unlocked)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kSetUnlocked));
-    query.bindValue(QStringLiteral(":skin_id"), skinId);
-    query.bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
-    return query.exec() && query.numRowsAffected() > 0;
+    // One statement, but in a transaction of its own all the same, so it
+    // waits for its turn with the other writers of the process.
+    WriteTransaction transaction(DatabaseConnection::database());
+    if (!transaction.isActive())
+        return false;
+    PreparedStatement unlock(kSetUnlocked);
+    unlock->bindValue(QStringLiteral(":skin_id"), skinId);
+    unlock->bindValue(QStringLiteral(":is_unlocked"), flag(unlocked));
+    return unlock->exec() && unlock->numRowsAffected() > 0 && transaction.commit();
 }
 
 Skin *SkinDao::findBySkinId(const QString &skinId)
 {
-    QSqlQuery query(DatabaseConnection::database());
-    query.prepare(QLatin1String(kFindBySkinId));
-    query.bindValue(QStringLiteral(":skin_id"), skinId);
-    if (query.exec() && query.next())
-        return skinFromQuery(query);
+    PreparedStatement find(kFindBySkinId);
+    find->bindValue(QStringLiteral(":skin_id"), skinId);
+    if (find->exec() && find->next())
+        return skinFromQuery(find.query());
     return nullptr;
 }
 
 QList<Skin *> SkinDao::findAll()
 {
     QList<Skin *> skins;
-    QSqlQuery query(DatabaseConnection::database());
-    query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kFindAll)))
+    PreparedStatement find(kFindAll);
+    if (!find.isPrepared() || !find->exec()) {
+        qWarning() << "[SkinDao] find all failed:" << find->lastError().text();
         return skins;
-    while (query.next())
-        skins.append(skinFromQuery(query));
+    }
+    while (find->next())
+        skins.append(skinFromQuery(find.query()));
     return skins;
 }
 

@@ -16,6 +16,9 @@ class SkinDao : public QObject
 public:
     explicit SkinDao(QObject *parent = nullptr);
 
+    // insert, update and findBySkinId have no caller in the application (the
+    // catalogue import writes skin rows itself); they stay as the public
+    // interface of the table.
     bool insert(Skin *skin);
     bool update(Skin *skin);
     // Makes this unlocked skin the only selected one, atomically.

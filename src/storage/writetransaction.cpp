@@ -1,21 +1,111 @@
 #include "storage/writetransaction.h"
 
+#include <QElapsedTimer>
+#include <QList>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSqlQuery>
+#include <QThread>
+#include <QWaitCondition>
 
 namespace {
 
 const char kBeginImmediate[] = "BEGIN IMMEDIATE";
+
+// Transactions open on this thread's connection, the outermost included.
+thread_local int openTransactions = 0;
+
+// As long as SQLite's busy timeout: a turn that takes longer is held by a
+// transaction that itself waits for another process, and then SQLite's own
+// waiting decides.
+const int kTurnTimeoutMs = 5000;
+
+// The turn to write, shared by the connections of every thread of this
+// process. SQLite's busy handler polls: a thread that finds the write lock
+// taken sleeps and tries again, and a writer that commits and begins at once
+// (the worker on a backlog of settlements) has the lock back long before the
+// sleeper looks, so the GUI thread could wait out the whole busy timeout and
+// fail. Here the threads queue in the order they came and take the lock one
+// after the other, so a writer waits only for the transactions ahead of it.
+// Other processes are still kept apart by SQLite's locking and busy timeout.
+class WriteTurn
+{
+public:
+    static WriteTurn &instance()
+    {
+        static WriteTurn turn;
+        return turn;
+    }
+
+    // Waits for this thread's turn; false when the wait timed out. A thread
+    // that has the turn already gets it again (and gives it back as often).
+    bool take()
+    {
+        QMutexLocker locker(&mutex);
+        const Qt::HANDLE self = QThread::currentThreadId();
+        if (holder == self) {
+            ++depth;
+            return true;
+        }
+        const quint64 ticket = nextTicket++;
+        waiting.append(ticket);
+        QElapsedTimer clock;
+        clock.start();
+        while (holder || waiting.first() != ticket) {
+            const qint64 left = kTurnTimeoutMs - clock.elapsed();
+            if (left <= 0) {
+                waiting.removeOne(ticket);
+                changed.wakeAll(); // the next in line may be first now
+                return false;
+            }
+            changed.wait(&mutex, static_cast<unsigned long>(left));
+        }
+        waiting.removeFirst();
+        holder = self;
+        depth = 1;
+        return true;
+    }
+
+    void give()
+    {
+        QMutexLocker locker(&mutex);
+        if (--depth > 0)
+            return;
+        holder = nullptr;
+        changed.wakeAll();
+    }
+
+private:
+    WriteTurn() = default;
+
+    QMutex mutex;
+    QWaitCondition changed;
+    quint64 nextTicket = 0;
+    QList<quint64> waiting; // tickets, in the order they were drawn
+    Qt::HANDLE holder = nullptr;
+    int depth = 0;
+};
 
 } // namespace
 
 WriteTransaction::WriteTransaction(const QSqlDatabase &database)
     : db(database)
     , active(false)
+    , hasTurn(false)
 {
-    if (db.isOpen()) {
-        QSqlQuery begin(db);
-        active = begin.exec(QLatin1String(kBeginImmediate));
+    if (!db.isOpen())
+        return;
+    if (openTransactions > 0) {
+        savepoint = QStringLiteral("nested_%1").arg(openTransactions);
+        active = execute(QStringLiteral("SAVEPOINT ") + savepoint);
+    } else {
+        hasTurn = WriteTurn::instance().take();
+        active = execute(QLatin1String(kBeginImmediate));
+        if (!active)
+            releaseTurn();
     }
+    if (active)
+        ++openTransactions;
 }
 
 WriteTransaction::~WriteTransaction()
@@ -29,9 +119,11 @@ bool WriteTransaction::commit()
         return false;
     // A failed commit leaves the transaction to the destructor (or rollback()),
     // so the caller can still read the commit's error from the connection.
-    if (!db.commit())
+    if (isNested() ? !execute(QStringLiteral("RELEASE ") + savepoint) : !db.commit())
         return false;
     active = false;
+    --openTransactions;
+    releaseTurn();
     return true;
 }
 
@@ -40,5 +132,26 @@ void WriteTransaction::rollback()
     if (!active)
         return;
     active = false;
-    db.rollback();
+    --openTransactions;
+    if (isNested()) {
+        // Undoes the savepoint's writes; the release then closes it.
+        execute(QStringLiteral("ROLLBACK TO ") + savepoint);
+        execute(QStringLiteral("RELEASE ") + savepoint);
+    } else {
+        db.rollback();
+    }
+    releaseTurn();
+}
+
+void WriteTransaction::releaseTurn()
+{
+    if (hasTurn)
+        WriteTurn::instance().give();
+    hasTurn = false;
+}
+
+bool WriteTransaction::execute(const QString &statement)
+{
+    QSqlQuery query(db);
+    return query.exec(statement);
 }

@@ -12,6 +12,17 @@
 // reads and then writes can fail at once with "database is locked" while the
 // other thread's connection writes, because SQLite will not wait where
 // waiting could deadlock; taking the lock first lets the busy timeout work.
+//
+// Before it asks SQLite, a transaction waits for its turn among the other
+// threads of the process, which queue in arrival order; so the worker
+// settling a backlog cannot keep the GUI thread from writing. The turn is
+// held until the commit or rollback.
+//
+// Opened while another is open on the same thread, it is a savepoint inside
+// that one instead (and needs no turn of its own): its commit keeps its
+// writes for the outer transaction to commit, its rollback undoes only its
+// own. A settlement uses this to commit the catalogue refresh and the run
+// together, while a refused run still leaves the refresh in place.
 class WriteTransaction
 {
 public:
@@ -20,8 +31,10 @@ public:
 
     // Whether the transaction began and is still open.
     bool isActive() const { return active; }
-    // Commits. False when not active or the commit failed; the rollback then
-    // still happens at the end of the scope.
+    // Whether this is a savepoint inside an outer transaction.
+    bool isNested() const { return !savepoint.isEmpty(); }
+    // Commits (releases the savepoint). False when not active or the commit
+    // failed; the rollback then still happens at the end of the scope.
     bool commit();
     // Rolls back now rather than at the end of the scope.
     void rollback();
@@ -29,8 +42,13 @@ public:
 private:
     Q_DISABLE_COPY(WriteTransaction)
 
+    void releaseTurn();
+    bool execute(const QString &statement);
+
     QSqlDatabase db;
+    QString savepoint;
     bool active;
+    bool hasTurn;
 };
 
 #endif // WRITETRANSACTION_H

@@ -3,7 +3,6 @@
 // answer every call with its failure value, and leave the file alone.
 
 #include "app/applicationcore.h"
-#include "reliability.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -30,7 +29,7 @@ QByteArray fileBytes(const QString &path)
 
 } // namespace
 
-class BrokenEnvironmentTest : public QObject
+class tst_BrokenEnvironment : public QObject
 {
     Q_OBJECT
 
@@ -38,16 +37,17 @@ private slots:
     void initTestCase() { setTestApplicationNames(); }
     void unusableDatabase_data();
     void unusableDatabase();
+    void damagedPageReported();
 };
 
-void BrokenEnvironmentTest::unusableDatabase_data()
+void tst_BrokenEnvironment::unusableDatabase_data()
 {
     QTest::addColumn<bool>("blockDirectory");
     QTest::newRow("a file where the directory should be") << true;
     QTest::newRow("a database file of random bytes") << false;
 }
 
-void BrokenEnvironmentTest::unusableDatabase()
+void tst_BrokenEnvironment::unusableDatabase()
 {
     QFETCH(bool, blockDirectory);
     TestStorage storage;
@@ -108,5 +108,34 @@ void BrokenEnvironmentTest::unusableDatabase()
         QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList("harbour-hoplix.db"));
 }
 
-QTEST_GUILESS_MAIN(BrokenEnvironmentTest)
+// One damaged page: the application still starts, but says at start what
+// SQLite finds wrong, and a list that cannot be read says why.
+void tst_BrokenEnvironment::damagedPageReported()
+{
+    TestStorage storage;
+    delete new ApplicationCore;
+    QVERIFY(sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<2000) "
+                "INSERT INTO game_records (id,created_at,updated_at) SELECT 'r'||i,'t','t' FROM n")
+                    .isActive());
+    const qint64 pageSize = sqlValue("PRAGMA page_size").toLongLong();
+    const qint64 root
+            = sqlValue("SELECT rootpage FROM sqlite_master WHERE name='game_records'").toLongLong();
+    // The last connection to close folds the log into the database file.
+    DatabaseConnection::closeConnection();
+    {
+        QFile file(storage.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((root - 1) * pageSize));
+        QCOMPARE(file.write(QByteArray(int(pageSize), '\x5a')), pageSize);
+    }
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[DatabaseConnection\\] database damaged: \".+"));
+    ApplicationCore core;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[GameRecordDao\\] find all failed: \".+"));
+    QCOMPARE(core.gameRecords(), QVariantList());
+}
+
+QTEST_GUILESS_MAIN(tst_BrokenEnvironment)
 #include "tst_brokenenvironment.moc"

@@ -3,7 +3,6 @@
 // sound, every run the child was told was settled must be there, and every
 // stored run's achievement effects must be complete.
 
-#include "reliability.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
@@ -12,7 +11,7 @@
 
 #include <random>
 
-class CrashConsistencyTest : public QObject
+class tst_CrashConsistency : public QObject
 {
     Q_OBJECT
 
@@ -21,7 +20,7 @@ private slots:
     void killedWhileSettling();
 };
 
-void CrashConsistencyTest::killedWhileSettling()
+void tst_CrashConsistency::killedWhileSettling()
 {
     TestStorage storage;
     const int kills = stressScaled(25);
@@ -85,5 +84,5 @@ void CrashConsistencyTest::killedWhileSettling()
     QVERIFY(killsMidSettlement > kills / 2);
 }
 
-QTEST_GUILESS_MAIN(CrashConsistencyTest)
+QTEST_GUILESS_MAIN(tst_CrashConsistency)
 #include "tst_crashconsistency.moc"

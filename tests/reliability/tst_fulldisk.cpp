@@ -3,7 +3,6 @@
 // database must work again.
 
 #include "app/applicationcore.h"
-#include "reliability.h"
 #include "testsupport.h"
 
 #include <QFileInfo>
@@ -11,7 +10,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class FullDiskTest : public QObject
+class tst_FullDisk : public QObject
 {
     Q_OBJECT
 
@@ -21,7 +20,7 @@ private slots:
     void databaseCannotGrow();
 };
 
-void FullDiskTest::databaseCannotGrow_data()
+void tst_FullDisk::databaseCannotGrow_data()
 {
     QTest::addColumn<int>("room");
     QTest::addColumn<int>("runs");
@@ -29,7 +28,7 @@ void FullDiskTest::databaseCannotGrow_data()
     QTest::newRow("room for a few runs") << 16384 << stressScaled(30);
 }
 
-void FullDiskTest::databaseCannotGrow()
+void tst_FullDisk::databaseCannotGrow()
 {
     QFETCH(int, room);
     QFETCH(int, runs);
@@ -81,5 +80,5 @@ void FullDiskTest::databaseCannotGrow()
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
-QTEST_GUILESS_MAIN(FullDiskTest)
+QTEST_GUILESS_MAIN(tst_FullDisk)
 #include "tst_fulldisk.moc"

@@ -3,13 +3,12 @@
 // nothing valid refused.
 
 #include "app/applicationcore.h"
-#include "reliability.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-class LoadTest : public QObject
+class tst_Load : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +17,7 @@ private slots:
     void guiThreadBusyWhileWorkerSettles();
 };
 
-void LoadTest::guiThreadBusyWhileWorkerSettles()
+void tst_Load::guiThreadBusyWhileWorkerSettles()
 {
     TestStorage storage;
     const int queued = stressScaled(300);
@@ -83,5 +82,5 @@ void LoadTest::guiThreadBusyWhileWorkerSettles()
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
-QTEST_GUILESS_MAIN(LoadTest)
+QTEST_GUILESS_MAIN(tst_Load)
 #include "tst_load.moc"

@@ -1,0 +1,93 @@
+#include "app/gamerecordmodel.h"
+
+namespace {
+
+// Enough rows to fill a phone screen a few times over.
+const int kPageSize = 50;
+
+} // namespace
+
+GameRecordModel::GameRecordModel(QObject *parent)
+    : QAbstractListModel(parent)
+    , pageSize(kPageSize)
+    , exhausted(false)
+{
+    const char *const keys[] = {"componentId",
+                                "modeId",
+                                "score",
+                                "jumpCount",
+                                "maxSectionJumpCount",
+                                "wallCollisionCount",
+                                "blockCollisionCount",
+                                "deathWorldY",
+                                "deathWorldX",
+                                "endReason",
+                                "startedAt",
+                                "endedAt",
+                                "createdAt",
+                                "updatedAt"};
+    int role = Qt::UserRole + 1;
+    for (const char *key : keys) {
+        roles.insert(role++, QByteArray(key));
+        this->keys << QLatin1String(key);
+    }
+}
+
+void GameRecordModel::setModeId(const QString &modeId)
+{
+    if (modeId == mode)
+        return;
+    mode = modeId;
+    emit modeIdChanged();
+    refresh();
+}
+
+int GameRecordModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows.size();
+}
+
+QVariant GameRecordModel::data(const QModelIndex &index, int role) const
+{
+    const int key = role - Qt::UserRole - 1;
+    if (!index.isValid() || index.row() >= rows.size() || key < 0 || key >= keys.size())
+        return QVariant();
+    return rows.at(index.row()).value(keys.at(key));
+}
+
+QHash<int, QByteArray> GameRecordModel::roleNames() const
+{
+    return roles;
+}
+
+bool GameRecordModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && !exhausted;
+}
+
+void GameRecordModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const QVariantList page = dao.findPage(mode, pageSize, cursor);
+    // A short page is the last one (a failed read too: nothing to wait for).
+    exhausted = page.size() < pageSize;
+    if (page.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), rows.size(), rows.size() + page.size() - 1);
+    for (const QVariant &row : page)
+        rows.append(row.toMap());
+    endInsertRows();
+    emit countChanged();
+}
+
+void GameRecordModel::refresh()
+{
+    beginResetModel();
+    rows.clear();
+    cursor = GameRecordDao::PageCursor();
+    exhausted = false;
+    endResetModel();
+    fetchMore(QModelIndex());
+    emit countChanged();
+}

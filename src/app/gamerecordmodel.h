@@ -1,0 +1,55 @@
+#ifndef GAMERECORDMODEL_H
+#define GAMERECORDMODEL_H
+
+#include "storage/gamerecorddao.h"
+
+#include <QAbstractListModel>
+#include <QStringList>
+#include <QVariantMap>
+#include <QVector>
+
+// The stored runs of one mode (all modes when empty), newest first, for a QML
+// list: it reads a page at a time as the view scrolls (canFetchMore and
+// fetchMore), so opening the list costs one page however many runs are
+// stored. Its roles are named like the keys of a record map ("score",
+// "endReason", ...). Lives on the GUI thread, on that thread's connection;
+// ApplicationCore refreshes it after every stored run.
+class GameRecordModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString modeId READ modeId WRITE setModeId NOTIFY modeIdChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+public:
+    explicit GameRecordModel(QObject *parent = nullptr);
+
+    QString modeId() const { return mode; }
+    void setModeId(const QString &modeId);
+    // Runs read so far.
+    int count() const { return rows.size(); }
+    void setPageSize(int size) { pageSize = qMax(1, size); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
+
+    // Reads the list again from its first page.
+    Q_INVOKABLE void refresh();
+
+signals:
+    void modeIdChanged();
+    void countChanged();
+
+private:
+    QString mode;
+    QVector<QVariantMap> rows;
+    GameRecordDao dao;
+    GameRecordDao::PageCursor cursor;
+    QHash<int, QByteArray> roles;
+    QStringList keys; // by role, from Qt::UserRole + 1
+    int pageSize;
+    bool exhausted;
+};
+
+#endif // GAMERECORDMODEL_H
