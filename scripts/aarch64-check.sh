@@ -10,10 +10,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${HOPLIX_AARCH64_BUILD_DIR:-$root/build-aarch64}"
-# The storage, catalogue, evaluation, settings and settlement tests: the code
+# The storage, catalogue, evaluation, settings, settlement and game-rule tests:
+# the code
 # whose behaviour could differ by architecture. The QML, front-end, packaging
 # and multi-process reliability tests stay with the native run.
-include="${HOPLIX_AARCH64_TESTS:-storage|catalogue|evaluation|appsettings|applicationcore|translationcandidates}"
+include="${HOPLIX_AARCH64_TESTS:-storage|catalogue|evaluation|appsettings|applicationcore|translationcandidates|simulation|gameplay}"
 started=$SECONDS
 
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi

@@ -1,5 +1,6 @@
 #include "applicationcore.h"
 #include "appsettings.h"
+#include "gamesession.h"
 #include "translationcandidates.h"
 
 #include <sailfishapp.h>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     app.setApplicationName(QStringLiteral("harbour-Hoplix"));
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    GameSession::registerQmlTypes();
 
     int languageIndex = 2;
     {
