@@ -10,9 +10,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${HOPLIX_AARCH64_BUILD_DIR:-$root/build-aarch64}"
-# The storage, catalogue, evaluation, settings, settlement and game-rule tests:
-# the code
-# whose behaviour could differ by architecture. The QML, front-end, packaging
+# The storage, catalogue, evaluation, settings, settlement and game-rule
+# tests: the code whose behaviour could differ by architecture. The QML, front-end, packaging
 # and multi-process reliability tests stay with the native run.
 include="${HOPLIX_AARCH64_TESTS:-storage|catalogue|evaluation|appsettings|applicationcore|translationcandidates|simulation|gameplay}"
 started=$SECONDS
