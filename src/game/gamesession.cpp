@@ -1,5 +1,6 @@
 #include "gamesession.h"
 
+#include "gameautopilot.h"
 #include "worlditemmodel.h"
 
 #include <QDateTime>
@@ -173,6 +174,16 @@ void GameSession::advance(int steps)
         runSteps(steps);
 }
 
+void GameSession::autoplay(int steps)
+{
+    if (m_state == Ready)
+        jump(1);
+    if (m_state != Running)
+        return;
+    GameAutopilot pilot;
+    runSteps(steps, &pilot);
+}
+
 void GameSession::tick()
 {
     const qint64 at = m_clock.nsecsElapsed();
@@ -188,12 +199,16 @@ void GameSession::tick()
         runSteps(steps);
 }
 
-void GameSession::runSteps(int steps)
+void GameSession::runSteps(int steps, GameAutopilot *pilot)
 {
     const int collisions = m_simulation.collisionSerial();
     const int powerUps = m_simulation.powerUpCount();
-    for (int i = 0; i < steps && !m_simulation.ended(); ++i)
+    for (int i = 0; i < steps && !m_simulation.ended(); ++i) {
         m_simulation.step();
+        const int move = pilot ? pilot->decide(m_simulation) : 0;
+        if (move != 0)
+            m_simulation.queueJump(move);
+    }
     if (m_simulation.collisionSerial() != collisions) {
         static const char *const severities[] = {"glancing", "absorbed", "fatal"};
         emit collided(m_simulation.lastCollisionKind() == GameSimulation::WallObstacle

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVariantMap>
 
+class GameAutopilot;
 class WorldItemModel;
 
 // One run at a time for the QML game page: owns the simulation, turns the
@@ -85,6 +86,9 @@ public:
     Q_INVOKABLE QVariantMap abandon();
     // Steps the world at once, whatever the clock says: for tests.
     Q_INVOKABLE void advance(int steps);
+    // Lets the autopilot play that many steps at once: a demonstration, and
+    // a way for tests and screenshots to reach the middle of a run.
+    Q_INVOKABLE void autoplay(int steps);
     Q_INVOKABLE QVariantMap lastSnapshot() const { return m_snapshot; }
 
 signals:
@@ -97,7 +101,7 @@ signals:
 
 private:
     void tick();
-    void runSteps(int steps);
+    void runSteps(int steps, GameAutopilot *pilot = nullptr);
     void setState(State state);
     void finish();
     static QString now();

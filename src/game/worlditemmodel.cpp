@@ -73,8 +73,8 @@ QVariant WorldItemModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> WorldItemModel::roleNames() const
 {
     return {{KindRole, "kind"},
-            {LeftRole, "left"},
-            {BottomRole, "bottom"},
+            {LeftRole, "itemLeft"},
+            {BottomRole, "itemBottom"},
             {ItemWidthRole, "itemWidth"},
             {ItemHeightRole, "itemHeight"},
             {PresentRole, "present"},
