@@ -22,7 +22,10 @@ Item {
     property string pendingRequestId: ""
     // Set while the application quits: the run is then stored at once.
     property bool quitting: false
-    readonly property bool applicationActive: Qt.application.state === Qt.ApplicationActive
+    property bool applicationActive: Qt.application.state === Qt.ApplicationActive
+    // False for a moment after a run ends, so a late jump tap does not
+    // start the next run.
+    readonly property bool canRestart: !restartGuard.running
     readonly property real scaling: width / 540
     // Pixels per world unit: the field's width fills the screen's.
     readonly property real unit: width / session.fieldWidth
@@ -66,7 +69,7 @@ Item {
             session.resume()
             break
         case GameSession.Over:
-            if (!restartGuard.running)
+            if (canRestart)
                 open(modeId)
             break
         }

@@ -1,5 +1,6 @@
 #include "applicationcore.h"
 #include "databaseconnection.h"
+#include "gamesession.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
     configuration.fresh();
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    GameSession::registerQmlTypes();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestConfiguration; });
