@@ -17,7 +17,7 @@ quint64 hashIn(quint64 hash, qint64 value)
     // FNV-1a over the value's eight bytes, lowest first: the same on either
     // byte order.
     for (int i = 0; i < 8; ++i) {
-        hash ^= quint64(value >> (8 * i)) & 0xff;
+        hash ^= (quint64(value) >> (8 * i)) & 0xff;
         hash *= Q_UINT64_C(0x100000001b3);
     }
     return hash;
