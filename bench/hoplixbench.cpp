@@ -9,16 +9,20 @@
 //   3. how late a 16 ms GUI timer fires while the worker settles;
 //   4. the synchronous record list with 10,000 runs, and its memory;
 //   5. the Runs page opening with 10,000 runs;
-//   6. ApplicationCore start-up.
+//   6. ApplicationCore start-up;
+//   7. the game's simulation against the frame budget and real time;
+//   8. the game page's items and the process's memory over 100 runs.
 //
 // Each benchmark gets its own temporary configuration directory.
 
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
 #include "app/applicationcore.h"
+#include "game/gameautopilot.h"
+#include "game/gamesession.h"
+#include "game/gamesimulation.h"
 #include "storage/databaseconnection.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -29,6 +33,7 @@
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtQml>
 
 #include <sqlite3.h>
 
@@ -603,6 +608,138 @@ void startup()
            QStringLiteral("fresh database: ") + ms(freshMedian), times(upgrade / freshMedian));
 }
 
+// The taps of ten minutes of play, recorded from the autopilot over as many
+// towers as it takes, so the timed replay measures the rules alone.
+struct RecordedPlay
+{
+    quint64 seed;
+    std::vector<std::pair<qint64, int>> taps;
+    qint64 steps;
+};
+
+std::vector<RecordedPlay> recordPlay(qint64 totalSteps)
+{
+    std::vector<RecordedPlay> plays;
+    qint64 recorded = 0;
+    for (quint64 seed = 1; recorded < totalSteps; ++seed) {
+        RecordedPlay play{seed, {{0, 1}}, 0};
+        GameSimulation sim(seed);
+        GameAutopilot pilot;
+        sim.queueJump(1);
+        while (!sim.ended() && recorded + sim.stepCount() < totalSteps) {
+            sim.step();
+            const int move = pilot.decide(sim);
+            if (move != 0) {
+                play.taps.emplace_back(sim.stepCount(), move);
+                sim.queueJump(move);
+            }
+        }
+        play.steps = sim.stepCount();
+        recorded += play.steps;
+        plays.push_back(play);
+    }
+    return plays;
+}
+
+double replay(const std::vector<RecordedPlay> &plays)
+{
+    QElapsedTimer timer;
+    timer.start();
+    quint64 sink = 0;
+    for (const RecordedPlay &play : plays) {
+        GameSimulation sim(play.seed);
+        size_t next = 0;
+        while (sim.stepCount() < play.steps) {
+            while (next < play.taps.size() && play.taps[next].first <= sim.stepCount())
+                sim.queueJump(play.taps[next++].second);
+            sim.step();
+        }
+        sink += sim.stateHash();
+    }
+    const double elapsed = double(timer.nsecsElapsed());
+    if (sink == 42)
+        std::fprintf(stderr, " ");
+    return elapsed;
+}
+
+void simulation()
+{
+    const qint64 tenMinutes = 600LL * GameSimulation::StepsPerSecond;
+    const std::vector<RecordedPlay> plays = recordPlay(tenMinutes);
+    std::vector<double> runs;
+    for (int i = 0; i < 5; ++i)
+        runs.push_back(replay(plays));
+    const double best = percentile(runs, 0.0);
+    const double perSecondOfPlay = best / 600.0;
+    // A frame at 60 Hz carries two steps: half a second's cost per thirty.
+    const double perFrame = perSecondOfPlay / 60.0;
+    const double budget = 1e9 / 60.0;
+    addRow(QStringLiteral("6 simulation per 60 Hz frame (2 steps)"),
+           QString::number(perFrame / 1e3, 'f', 2) + QStringLiteral(" us"),
+           QStringLiteral("frame budget: 16.7 ms"),
+           QString::number(100.0 * perFrame / budget, 'f', 3) + QStringLiteral(" %"));
+    const double rate = double(tenMinutes) / (best / 1e9);
+    addRow(QStringLiteral("6 steps per second, 10 minutes of play"),
+           QString::number(rate / 1e6, 'f', 2) + QStringLiteral(" M/s"),
+           QStringLiteral("real time: 120 steps/s"), times(rate / GameSimulation::StepsPerSecond));
+}
+
+// The game page as the application builds it, played by the autopilot 100
+// times over in one process.
+void gamePages()
+{
+    Scratch scratch;
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.6\n"
+                      "import org.hoplix.hoplix 1.0\n"
+                      "import \".\"\n"
+                      "GamePage { id: page; width: 540; height: 960\n"
+                      "  core: ApplicationCore { onGameSettled:\n"
+                      "    page.showSettlement(gameId, success, rewards, bestScore) } }\n",
+                      QUrl::fromLocalFile(QStringLiteral(HOPLIX_QML_PAGES "/Bench.qml")));
+    std::unique_ptr<QObject> page(component.create());
+    if (!page) {
+        std::fprintf(stderr, "game page: %s\n", qPrintable(component.errorString()));
+        return;
+    }
+    QObject *session = page->property("session").value<QObject *>();
+    QQuickItem *world = page->findChild<QQuickItem *>(QStringLiteral("world"));
+    auto items = [&] { return world ? int(world->childItems().size()) : -1; };
+    long afterFirst = 0;
+    int itemsFirst = 0;
+    int itemsMost = 0;
+    qint64 jumps = 0;
+    for (int run = 1; run <= 100; ++run) {
+        QMetaObject::invokeMethod(page.get(), "open", Q_ARG(QVariant, QStringLiteral("endless")));
+        for (int i = 0; i < 60 && session->property("state").toInt() != 4; ++i)
+            QMetaObject::invokeMethod(session, "autoplay", Q_ARG(int, 600));
+        if (session->property("state").toInt() != 4)
+            QMetaObject::invokeMethod(page.get(), "leaveRun");
+        jumps += session->property("jumpCount").toInt();
+        QCoreApplication::processEvents();
+        itemsMost = std::max(itemsMost, items());
+        if (run == 1) {
+            afterFirst = residentKiB();
+            itemsFirst = items();
+        }
+    }
+    // Let the last settlements land before measuring.
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const long after = residentKiB();
+    addRow(QStringLiteral("7 items under the game world, most over 100 runs"),
+           QString::number(itemsMost), QStringLiteral("after 1 run: %1").arg(itemsFirst),
+           times(double(itemsMost) / std::max(1, itemsFirst)));
+    addRow(QStringLiteral("7 resident memory after 100 runs"),
+           QString::number(after / 1024.0, 'f', 1) + QStringLiteral(" MiB"),
+           QStringLiteral("after 1 run: %1 MiB").arg(afterFirst / 1024.0, 0, 'f', 1),
+           times(double(after) / double(afterFirst)));
+    std::fprintf(stderr, "  (%lld jumps played)\n", (long long)jumps);
+}
+
 void printTable()
 {
     auto width = [](const std::function<QString(const Row &)> &field, const QString &title) {
@@ -660,6 +797,13 @@ int main(int argc, char **argv)
         runsPage();
     if (wanted("startup"))
         startup();
+    if (wanted("simulation"))
+        simulation();
+    if (wanted("pages")) {
+        qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+        GameSession::registerQmlTypes();
+        gamePages();
+    }
     printTable();
     return 0;
 }

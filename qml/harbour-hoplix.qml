@@ -4,145 +4,135 @@ import "components"
 import "pages"
 import "components/Theme.js" as Theme
 
-// Reference front end: shows what the backend offers and lets a player or a
-// front-end developer try each part of it by hand.
+// Hoplix: the start screen, the game, and the pages reached from the start
+// screen. Every view takes its size from this item.
 Rectangle {
     id: root
 
-    // The page on show: 0 run, 1 achievements, 2 skins, 3 runs, 4 settings.
-    property int currentPage: 0
+    // "start", "game", "achievements", "skins", "runs", "settings" or
+    // "developer".
+    property string screen: "start"
     // Raised whenever stored data may have changed, so pages read it again.
     property int revision: 0
+    readonly property real scaling: width / 540
+    readonly property var titles: ({
+        "achievements": qsTr("Achievements"),
+        "skins": qsTr("Skins"),
+        "runs": qsTr("Runs"),
+        "settings": qsTr("Settings"),
+        "developer": qsTr("Developer: finish a run")
+    })
 
     width: 540
     height: 960
     color: Theme.background
 
+    function show(name) {
+        if (name === "game") {
+            screen = "game"
+            gamePage.open(startPage.modeId)
+        } else {
+            screen = name
+        }
+    }
+
     ApplicationCore {
         id: core
 
         onGameSettled: {
-            runPage.showSettlement(gameId, success, rewards, bestScore)
+            gamePage.showSettlement(gameId, success, rewards, bestScore)
+            developerPage.showSettlement(gameId, success, rewards, bestScore)
             root.revision++
         }
         onSkinRewardsAcknowledged: {
-            runPage.showAcknowledgement(requestId, success)
+            gamePage.showAcknowledgement(requestId, success)
+            developerPage.showAcknowledgement(requestId, success)
             root.revision++
         }
     }
 
-    Rectangle {
-        id: titleBar
-        width: parent.width
-        height: title.implicitHeight + 2 * Theme.margin
-        color: Theme.panel
-
-        Text {
-            id: title
-            anchors.verticalCenter: parent.verticalCenter
-            x: Theme.margin
-            text: "Hoplix"
-            font.pixelSize: Theme.fontLarge + 6
-            font.bold: true
-            color: Theme.accent
-        }
-
-        Text {
-            anchors.verticalCenter: parent.verticalCenter
-            anchors.right: parent.right
-            anchors.rightMargin: Theme.margin
-            text: qsTr("Best score: %1").arg(bestScoreAll)
-            font.pixelSize: Theme.fontNormal
-            color: Theme.text
-
-            property int bestScoreAll: {
-                root.revision
-                return core.highestScore()
-            }
-        }
+    StartPage {
+        id: startPage
+        anchors.fill: parent
+        visible: root.screen === "start"
+        core: core
+        revision: root.revision
+        onPlay: root.show("game")
+        onOpenPage: root.show(name)
     }
 
-    Row {
-        id: tabs
-        anchors.top: titleBar.bottom
-        width: parent.width
-
-        Repeater {
-            model: [qsTr("Run"), qsTr("Achievements"), qsTr("Skins"), qsTr("Runs"), qsTr("Settings")]
-
-            Rectangle {
-                width: tabs.width / 5
-                height: tabText.implicitHeight + 2 * Theme.spacing
-                color: root.currentPage === index ? Theme.panelHighlight : Theme.panel
-
-                Text {
-                    id: tabText
-                    anchors.centerIn: parent
-                    width: parent.width - 4
-                    horizontalAlignment: Text.AlignHCenter
-                    elide: Text.ElideRight
-                    text: modelData
-                    font.pixelSize: Theme.fontSmall - 2
-                    font.bold: root.currentPage === index
-                    color: root.currentPage === index ? Theme.accent : Theme.text
-                }
-
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    width: parent.width
-                    height: 3
-                    color: Theme.accent
-                    visible: root.currentPage === index
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: root.currentPage = index
-                }
-            }
+    GamePage {
+        id: gamePage
+        anchors.fill: parent
+        visible: root.screen === "game"
+        core: core
+        onLeave: {
+            root.revision++
+            root.screen = "start"
         }
     }
 
     Item {
         id: pages
-        anchors.top: tabs.bottom
-        anchors.bottom: parent.bottom
-        width: parent.width
+        anchors.fill: parent
+        visible: root.screen !== "start" && root.screen !== "game"
 
-        RunPage {
-            id: runPage
-            anchors.fill: parent
-            visible: root.currentPage === 0
-            core: core
+        HeaderBar {
+            id: header
+            width: parent.width
+            scaling: root.scaling
+            title: root.titles[root.screen] || ""
+            onBack: root.screen = "start"
         }
-        AchievementsPage {
-            anchors.fill: parent
-            visible: root.currentPage === 1
-            core: core
-            revision: root.revision
-        }
-        SkinsPage {
-            anchors.fill: parent
-            visible: root.currentPage === 2
-            core: core
-            revision: root.revision
-            onChanged: root.revision++
-        }
-        RecordsPage {
-            anchors.fill: parent
-            visible: root.currentPage === 3
-            core: core
-            revision: root.revision
-        }
-        SettingsPage {
-            id: settingsPage
-            anchors.fill: parent
-            visible: root.currentPage === 4
-            core: core
+
+        Item {
+            anchors.top: header.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+
+            AchievementsPage {
+                anchors.fill: parent
+                visible: root.screen === "achievements"
+                core: core
+                revision: root.revision
+            }
+            SkinsPage {
+                anchors.fill: parent
+                visible: root.screen === "skins"
+                core: core
+                revision: root.revision
+                onChanged: root.revision++
+            }
+            RecordsPage {
+                anchors.fill: parent
+                visible: root.screen === "runs"
+                core: core
+                revision: root.revision
+            }
+            SettingsPage {
+                id: settingsPage
+                anchors.fill: parent
+                visible: root.screen === "settings"
+                core: core
+            }
+            DeveloperPage {
+                id: developerPage
+                anchors.fill: parent
+                visible: root.screen === "developer"
+                core: core
+            }
         }
     }
 
+    Keys.onEscapePressed: if (root.screen !== "game") root.screen = "start"
+    Keys.onBackPressed: if (root.screen !== "game") root.screen = "start"
+    focus: root.screen !== "game"
+
     // Tells whoever reads the log (and the start-up test) that the front end
     // is up, and which translation it got.
-    Component.onCompleted: console.log("[harbour-hoplix] front end loaded:", settingsPage.interfaceLanguage)
+    Component.onCompleted: {
+        // Closing the window or quitting while a run is going stores it.
+        Qt.application.aboutToQuit.connect(gamePage.storeOnQuit)
+        console.log("[harbour-hoplix] front end loaded:", settingsPage.interfaceLanguage)
+    }
 }

@@ -1,4 +1,5 @@
 #include "app/applicationcore.h"
+#include "game/gamesession.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -23,10 +24,14 @@ private slots:
 
     void pagesShowWithoutWarnings();
     void finishAndCollect();
+    void playToGameOver();
+    void quittingStoresTheRun();
 
 private:
-    void showPage(int page, const QString &name);
-    QObject *runPage() const;
+    void showPage(const QString &screen, const QString &name);
+    void grab(const QString &name);
+    QObject *child(const char *objectName) const;
+    GameSession *startGame(const QString &seed);
 
     std::unique_ptr<TestStorage> storage;
     std::unique_ptr<QQuickView> view;
@@ -59,6 +64,7 @@ void tst_FrontEnd::initTestCase()
 {
     setTestApplicationNames();
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    GameSession::registerQmlTypes();
     previousHandler = qInstallMessageHandler(recordMessage);
 }
 
@@ -94,14 +100,19 @@ void tst_FrontEnd::cleanup()
     storage.reset();
 }
 
-QObject *tst_FrontEnd::runPage() const
+QObject *tst_FrontEnd::child(const char *objectName) const
 {
-    return view->rootObject()->findChild<QObject *>(QStringLiteral("runPage"));
+    return view->rootObject()->findChild<QObject *>(QLatin1String(objectName));
 }
 
-void tst_FrontEnd::showPage(int page, const QString &name)
+void tst_FrontEnd::showPage(const QString &screen, const QString &name)
 {
-    view->rootObject()->setProperty("currentPage", page);
+    view->rootObject()->setProperty("screen", screen);
+    grab(name);
+}
+
+void tst_FrontEnd::grab(const QString &name)
+{
     // Let the images load and the scene render.
     QTest::qWait(300);
     // The offscreen platform gives no window grab with the software renderer;
@@ -120,26 +131,39 @@ void tst_FrontEnd::showPage(int page, const QString &name)
     QVERIFY2(hasContent(image), qPrintable(name));
 }
 
+// Opens the game from the start screen on a known tower.
+GameSession *tst_FrontEnd::startGame(const QString &seed)
+{
+    QMetaObject::invokeMethod(view->rootObject(), "show", Q_ARG(QVariant, QStringLiteral("game")));
+    QObject *page = child("gamePage");
+    auto *session = qobject_cast<GameSession *>(page->property("session").value<QObject *>());
+    if (session) {
+        session->prepare(QStringLiteral("endless"), QStringLiteral("{screenshot-run}"), seed);
+        session->jump(1);
+    }
+    return session;
+}
+
 void tst_FrontEnd::pagesShowWithoutWarnings()
 {
-    const QStringList names{QStringLiteral("run"), QStringLiteral("achievements"),
-                            QStringLiteral("skins"), QStringLiteral("runs"),
-                            QStringLiteral("settings")};
-    for (int page = 0; page < names.size(); ++page)
-        showPage(page, names.at(page));
+    const QStringList screens{QStringLiteral("start"),    QStringLiteral("achievements"),
+                              QStringLiteral("skins"),    QStringLiteral("runs"),
+                              QStringLiteral("settings"), QStringLiteral("developer")};
+    for (const QString &screen : screens)
+        showPage(screen, screen);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 
 void tst_FrontEnd::finishAndCollect()
 {
-    QObject *page = runPage();
+    QObject *page = child("developerPage");
     QVERIFY(page);
     QVERIFY(QMetaObject::invokeMethod(page, "finishRun"));
     QTRY_VERIFY(page->property("settlement").toMap().contains(QStringLiteral("success")));
     const QVariantMap settlement = page->property("settlement").toMap();
     QCOMPARE(settlement.value(QStringLiteral("success")).toBool(), true);
     QCOMPARE(settlement.value(QStringLiteral("rewards")).toList().size(), 1);
-    showPage(0, QStringLiteral("run-settled"));
+    showPage(QStringLiteral("developer"), QStringLiteral("developer-settled"));
 
     QVERIFY(QMetaObject::invokeMethod(page, "collectRewards"));
     QTRY_VERIFY(page->property("settlement")
@@ -152,9 +176,56 @@ void tst_FrontEnd::finishAndCollect()
                              "SELECT notification_pending FROM achievements WHERE code='score_50'"))
                     .toInt(),
             0);
-    showPage(0, QStringLiteral("run-collected"));
-    showPage(2, QStringLiteral("skins-after-collecting"));
+    showPage(QStringLiteral("developer"), QStringLiteral("developer-collected"));
+    showPage(QStringLiteral("skins"), QStringLiteral("skins-after-collecting"));
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+}
+
+void tst_FrontEnd::playToGameOver()
+{
+    // A tower whose first sections hold blocks and power-ups; the last
+    // death of the seeded runs (y 1210.5) is marked on the way up.
+    GameSession *session = startGame(QStringLiteral("13"));
+    QVERIFY(session);
+    while (session->cameraY() < 640 && session->state() == GameSession::Running)
+        session->autoplay(10);
+    QCOMPARE(session->state(), GameSession::Running);
+    // The offscreen test window does not advance a collision's flash while
+    // nothing else redraws; the picture is of the run, not of the flash.
+    child("flash")->setProperty("opacity", 0);
+    grab(QStringLiteral("game-play"));
+    session->pause();
+    grab(QStringLiteral("game-paused"));
+    session->resume();
+
+    // Rushing on ends the run against a wall or a block; the settlement
+    // brings the reward the seeded runs left waiting.
+    for (int i = 0; i < 400 && session->state() == GameSession::Running; ++i) {
+        session->jump(i % 2 ? 1 : -1);
+        session->advance(10);
+    }
+    QCOMPARE(session->state(), GameSession::Over);
+    QObject *page = child("gamePage");
+    QTRY_VERIFY(page->property("settled").toBool());
+    QCOMPARE(page->property("rewards").toList().size(), 1);
+    grab(QStringLiteral("game-over"));
+    showPage(QStringLiteral("start"), QStringLiteral("start-after-run"));
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+}
+
+void tst_FrontEnd::quittingStoresTheRun()
+{
+    GameSession *session = startGame(QStringLiteral("5"));
+    QVERIFY(session);
+    session->advance(60);
+    // What the application does when the window closes or it is told to
+    // quit: the run goes to the database at once, as abandoned.
+    QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
+    QCOMPARE(session->state(), GameSession::Over);
+    QCOMPARE(sqlValue(QStringLiteral("SELECT end_reason FROM game_records WHERE "
+                                     "id='{screenshot-run}'"))
+                     .toString(),
+             QStringLiteral("abandoned"));
 }
 
 QTEST_MAIN(tst_FrontEnd)

@@ -29,6 +29,203 @@
     </message>
 </context>
 <context>
+    <name>DeveloperPage</name>
+    <message>
+        <source>Settling the run…</source>
+        <translation>Lauf wird abgerechnet …</translation>
+    </message>
+    <message>
+        <source>The run was refused.</source>
+        <translation>Der Lauf wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Run stored.</source>
+        <translation>Lauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run could not be stored.</source>
+        <translation>Der Lauf konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>There is nothing to collect.</source>
+        <translation>Es gibt nichts abzuholen.</translation>
+    </message>
+    <message>
+        <source>Rewards collected. Their skins are waiting on the Skins page.</source>
+        <translation>Belohnungen abgeholt. Ihre Skins warten auf der Seite Skins.</translation>
+    </message>
+    <message>
+        <source>The rewards could not be collected.</source>
+        <translation>Die Belohnungen konnten nicht abgeholt werden.</translation>
+    </message>
+    <message>
+        <source>Finish a run</source>
+        <translation>Lauf beenden</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Jumps</source>
+        <translation>Sprünge</translation>
+    </message>
+    <message>
+        <source>Most jumps in a section</source>
+        <translation>Meiste Sprünge in einem Abschnitt</translation>
+    </message>
+    <message>
+        <source>Wall collisions</source>
+        <translation>Wandkollisionen</translation>
+    </message>
+    <message>
+        <source>Block collisions</source>
+        <translation>Blockkollisionen</translation>
+    </message>
+    <message>
+        <source>Death position Y</source>
+        <translation>Todesposition Y</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Death position X</source>
+        <translation>Todesposition X</translation>
+    </message>
+    <message>
+        <source>End reason</source>
+        <translation>Grund für das Ende</translation>
+    </message>
+    <message>
+        <source>Finish run</source>
+        <translation>Lauf beenden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Abgerechnet</translation>
+    </message>
+    <message>
+        <source>Not settled</source>
+        <translation>Nicht abgerechnet</translation>
+    </message>
+    <message>
+        <source>Best score of the mode: %1</source>
+        <translation>Bestwert des Modus: %1</translation>
+    </message>
+    <message>
+        <source>New rewards!</source>
+        <translation>Neue Belohnungen!</translation>
+    </message>
+    <message>
+        <source>No rewards waiting.</source>
+        <translation>Keine Belohnungen offen.</translation>
+    </message>
+    <message>
+        <source>Skin: %1</source>
+        <translation>Skin: %1</translation>
+    </message>
+    <message>
+        <source>Collect rewards</source>
+        <translation>Belohnungen abholen</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Hit a wall</source>
+        <translation>Gegen eine Wand</translation>
+    </message>
+    <message>
+        <source>Hit a block</source>
+        <translation>Gegen einen Block</translation>
+    </message>
+    <message>
+        <source>Fell off the screen</source>
+        <translation>Aus dem Bild gefallen</translation>
+    </message>
+    <message>
+        <source>Run over</source>
+        <translation>Lauf vorbei</translation>
+    </message>
+    <message>
+        <source>Last death</source>
+        <translation>Letzter Tod</translation>
+    </message>
+    <message>
+        <source>BEST</source>
+        <translation>BESTWERT</translation>
+    </message>
+    <message>
+        <source>Daily tower</source>
+        <translation>Turm des Tages</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Endloser Turm</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Tippe links oder rechts, um in diese Richtung zu springen. Spring durch die Lücken; ein harter Stoß von unten beendet den Lauf, ein sanfter prallt ab.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Tippe irgendwo, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Lauf verlassen</translation>
+    </message>
+    <message>
+        <source>New best score!</source>
+        <translation>Neuer Bestwert!</translation>
+    </message>
+    <message>
+        <source>Best score: %1</source>
+        <translation>Bestwert: %1</translation>
+    </message>
+    <message>
+        <source>Saving the run…</source>
+        <translation>Lauf wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>New skin: %1</source>
+        <translation>Neuer Skin: %1</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nochmal spielen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Warming up</source>
@@ -147,117 +344,6 @@
     </message>
 </context>
 <context>
-    <name>RunPage</name>
-    <message>
-        <source>Settling the run…</source>
-        <translation>Lauf wird abgerechnet …</translation>
-    </message>
-    <message>
-        <source>The run was refused.</source>
-        <translation>Der Lauf wurde abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Run stored.</source>
-        <translation>Lauf gespeichert.</translation>
-    </message>
-    <message>
-        <source>The run could not be stored.</source>
-        <translation>Der Lauf konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>There is nothing to collect.</source>
-        <translation>Es gibt nichts abzuholen.</translation>
-    </message>
-    <message>
-        <source>Rewards collected. Their skins are waiting on the Skins page.</source>
-        <translation>Belohnungen abgeholt. Ihre Skins warten auf der Seite Skins.</translation>
-    </message>
-    <message>
-        <source>The rewards could not be collected.</source>
-        <translation>Die Belohnungen konnten nicht abgeholt werden.</translation>
-    </message>
-    <message>
-        <source>Finish a run</source>
-        <translation>Lauf beenden</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Modus</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Jumps</source>
-        <translation>Sprünge</translation>
-    </message>
-    <message>
-        <source>Most jumps in a section</source>
-        <translation>Meiste Sprünge in einem Abschnitt</translation>
-    </message>
-    <message>
-        <source>Wall collisions</source>
-        <translation>Wandkollisionen</translation>
-    </message>
-    <message>
-        <source>Block collisions</source>
-        <translation>Blockkollisionen</translation>
-    </message>
-    <message>
-        <source>Death position Y</source>
-        <translation>Todesposition Y</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Death position X</source>
-        <translation>Todesposition X</translation>
-    </message>
-    <message>
-        <source>End reason</source>
-        <translation>Grund für das Ende</translation>
-    </message>
-    <message>
-        <source>Finish run</source>
-        <translation>Lauf beenden</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Settled</source>
-        <translation>Abgerechnet</translation>
-    </message>
-    <message>
-        <source>Not settled</source>
-        <translation>Nicht abgerechnet</translation>
-    </message>
-    <message>
-        <source>Best score of the mode: %1</source>
-        <translation>Bestwert des Modus: %1</translation>
-    </message>
-    <message>
-        <source>New rewards!</source>
-        <translation>Neue Belohnungen!</translation>
-    </message>
-    <message>
-        <source>No rewards waiting.</source>
-        <translation>Keine Belohnungen offen.</translation>
-    </message>
-    <message>
-        <source>Skin: %1</source>
-        <translation>Skin: %1</translation>
-    </message>
-    <message>
-        <source>Collect rewards</source>
-        <translation>Belohnungen abholen</translation>
-    </message>
-</context>
-<context>
     <name>SettingsPage</name>
     <message>
         <source>Language</source>
@@ -312,14 +398,26 @@
     </message>
 </context>
 <context>
-    <name>harbour-hoplix</name>
+    <name>StartPage</name>
+    <message>
+        <source>Jump through the gaps. Climb as high as you can.</source>
+        <translation>Spring durch die Lücken. Kletter so hoch du kannst.</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Endlos</translation>
+    </message>
+    <message>
+        <source>Daily tower</source>
+        <translation>Turm des Tages</translation>
+    </message>
     <message>
         <source>Best score: %1</source>
         <translation>Bestwert: %1</translation>
     </message>
     <message>
-        <source>Run</source>
-        <translation>Lauf</translation>
+        <source>Play</source>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>Achievements</source>
@@ -336,6 +434,29 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>harbour-hoplix</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation>Entwickler: Lauf beenden</translation>
     </message>
 </context>
 </TS>

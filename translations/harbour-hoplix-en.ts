@@ -29,6 +29,203 @@
     </message>
 </context>
 <context>
+    <name>DeveloperPage</name>
+    <message>
+        <source>Settling the run…</source>
+        <translation>Settling the run…</translation>
+    </message>
+    <message>
+        <source>The run was refused.</source>
+        <translation>The run was refused.</translation>
+    </message>
+    <message>
+        <source>Run stored.</source>
+        <translation>Run stored.</translation>
+    </message>
+    <message>
+        <source>The run could not be stored.</source>
+        <translation>The run could not be stored.</translation>
+    </message>
+    <message>
+        <source>There is nothing to collect.</source>
+        <translation>There is nothing to collect.</translation>
+    </message>
+    <message>
+        <source>Rewards collected. Their skins are waiting on the Skins page.</source>
+        <translation>Rewards collected. Their skins are waiting on the Skins page.</translation>
+    </message>
+    <message>
+        <source>The rewards could not be collected.</source>
+        <translation>The rewards could not be collected.</translation>
+    </message>
+    <message>
+        <source>Finish a run</source>
+        <translation>Finish a run</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Jumps</source>
+        <translation>Jumps</translation>
+    </message>
+    <message>
+        <source>Most jumps in a section</source>
+        <translation>Most jumps in a section</translation>
+    </message>
+    <message>
+        <source>Wall collisions</source>
+        <translation>Wall collisions</translation>
+    </message>
+    <message>
+        <source>Block collisions</source>
+        <translation>Block collisions</translation>
+    </message>
+    <message>
+        <source>Death position Y</source>
+        <translation>Death position Y</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Death position X</source>
+        <translation>Death position X</translation>
+    </message>
+    <message>
+        <source>End reason</source>
+        <translation>End reason</translation>
+    </message>
+    <message>
+        <source>Finish run</source>
+        <translation>Finish run</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Settled</translation>
+    </message>
+    <message>
+        <source>Not settled</source>
+        <translation>Not settled</translation>
+    </message>
+    <message>
+        <source>Best score of the mode: %1</source>
+        <translation>Best score of the mode: %1</translation>
+    </message>
+    <message>
+        <source>New rewards!</source>
+        <translation>New rewards!</translation>
+    </message>
+    <message>
+        <source>No rewards waiting.</source>
+        <translation>No rewards waiting.</translation>
+    </message>
+    <message>
+        <source>Skin: %1</source>
+        <translation>Skin: %1</translation>
+    </message>
+    <message>
+        <source>Collect rewards</source>
+        <translation>Collect rewards</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Hit a wall</source>
+        <translation>Hit a wall</translation>
+    </message>
+    <message>
+        <source>Hit a block</source>
+        <translation>Hit a block</translation>
+    </message>
+    <message>
+        <source>Fell off the screen</source>
+        <translation>Fell off the screen</translation>
+    </message>
+    <message>
+        <source>Run over</source>
+        <translation>Run over</translation>
+    </message>
+    <message>
+        <source>Last death</source>
+        <translation>Last death</translation>
+    </message>
+    <message>
+        <source>BEST</source>
+        <translation>BEST</translation>
+    </message>
+    <message>
+        <source>Daily tower</source>
+        <translation>Daily tower</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Endless tower</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Tap anywhere to carry on.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Leave run</translation>
+    </message>
+    <message>
+        <source>New best score!</source>
+        <translation>New best score!</translation>
+    </message>
+    <message>
+        <source>Best score: %1</source>
+        <translation>Best score: %1</translation>
+    </message>
+    <message>
+        <source>Saving the run…</source>
+        <translation>Saving the run…</translation>
+    </message>
+    <message>
+        <source>New skin: %1</source>
+        <translation>New skin: %1</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Play again</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Warming up</source>
@@ -147,117 +344,6 @@
     </message>
 </context>
 <context>
-    <name>RunPage</name>
-    <message>
-        <source>Settling the run…</source>
-        <translation>Settling the run…</translation>
-    </message>
-    <message>
-        <source>The run was refused.</source>
-        <translation>The run was refused.</translation>
-    </message>
-    <message>
-        <source>Run stored.</source>
-        <translation>Run stored.</translation>
-    </message>
-    <message>
-        <source>The run could not be stored.</source>
-        <translation>The run could not be stored.</translation>
-    </message>
-    <message>
-        <source>There is nothing to collect.</source>
-        <translation>There is nothing to collect.</translation>
-    </message>
-    <message>
-        <source>Rewards collected. Their skins are waiting on the Skins page.</source>
-        <translation>Rewards collected. Their skins are waiting on the Skins page.</translation>
-    </message>
-    <message>
-        <source>The rewards could not be collected.</source>
-        <translation>The rewards could not be collected.</translation>
-    </message>
-    <message>
-        <source>Finish a run</source>
-        <translation>Finish a run</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Jumps</source>
-        <translation>Jumps</translation>
-    </message>
-    <message>
-        <source>Most jumps in a section</source>
-        <translation>Most jumps in a section</translation>
-    </message>
-    <message>
-        <source>Wall collisions</source>
-        <translation>Wall collisions</translation>
-    </message>
-    <message>
-        <source>Block collisions</source>
-        <translation>Block collisions</translation>
-    </message>
-    <message>
-        <source>Death position Y</source>
-        <translation>Death position Y</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>Death position X</source>
-        <translation>Death position X</translation>
-    </message>
-    <message>
-        <source>End reason</source>
-        <translation>End reason</translation>
-    </message>
-    <message>
-        <source>Finish run</source>
-        <translation>Finish run</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Result</translation>
-    </message>
-    <message>
-        <source>Settled</source>
-        <translation>Settled</translation>
-    </message>
-    <message>
-        <source>Not settled</source>
-        <translation>Not settled</translation>
-    </message>
-    <message>
-        <source>Best score of the mode: %1</source>
-        <translation>Best score of the mode: %1</translation>
-    </message>
-    <message>
-        <source>New rewards!</source>
-        <translation>New rewards!</translation>
-    </message>
-    <message>
-        <source>No rewards waiting.</source>
-        <translation>No rewards waiting.</translation>
-    </message>
-    <message>
-        <source>Skin: %1</source>
-        <translation>Skin: %1</translation>
-    </message>
-    <message>
-        <source>Collect rewards</source>
-        <translation>Collect rewards</translation>
-    </message>
-</context>
-<context>
     <name>SettingsPage</name>
     <message>
         <source>Language</source>
@@ -312,14 +398,26 @@
     </message>
 </context>
 <context>
-    <name>harbour-hoplix</name>
+    <name>StartPage</name>
+    <message>
+        <source>Jump through the gaps. Climb as high as you can.</source>
+        <translation>Jump through the gaps. Climb as high as you can.</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Endless</translation>
+    </message>
+    <message>
+        <source>Daily tower</source>
+        <translation>Daily tower</translation>
+    </message>
     <message>
         <source>Best score: %1</source>
         <translation>Best score: %1</translation>
     </message>
     <message>
-        <source>Run</source>
-        <translation>Run</translation>
+        <source>Play</source>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Achievements</source>
@@ -336,6 +434,29 @@
     <message>
         <source>Settings</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>harbour-hoplix</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Achievements</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation>Developer: finish a run</translation>
     </message>
 </context>
 </TS>

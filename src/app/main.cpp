@@ -1,6 +1,7 @@
 #include "app/applicationcore.h"
 #include "app/appsettings.h"
 #include "app/translationcandidates.h"
+#include "game/gamesession.h"
 
 #include <sailfishapp.h>
 
@@ -25,6 +26,7 @@ Q_DECL_EXPORT int main(int argc, char *argv[])
     app->setApplicationName(QStringLiteral("harbour-Hoplix"));
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    GameSession::registerQmlTypes();
 
     int languageIndex = 2;
     {

@@ -1,4 +1,5 @@
 #include "app/applicationcore.h"
+#include "game/gamesession.h"
 #include "storage/databaseconnection.h"
 #include "testsupport.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
     configuration.fresh();
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    GameSession::registerQmlTypes();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestConfiguration; });

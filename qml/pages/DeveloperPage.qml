@@ -2,10 +2,11 @@ import QtQuick 2.6
 import "../components"
 import "../components/Theme.js" as Theme
 
-// Finishes a run by hand and shows what the settlement answers.
+// For developers: finishes a run typed by hand and shows what the settlement
+// answers, so the backend's own checks can be tried. Players never meet it.
 Page {
     id: page
-    objectName: "runPage"
+    objectName: "developerPage"
 
     property var core
     // The run waiting for its settlement, and the acknowledgement waiting for its answer.

@@ -1,0 +1,167 @@
+import QtQuick 2.6
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The first thing a player sees: the worn face, the mode's best score, and
+// Play. The other pages are one tap away; the developer page hides behind a
+// long press on the title.
+Item {
+    id: page
+    objectName: "startPage"
+
+    property var core
+    property int revision: 0
+    property string modeId: "endless"
+    property int bestScore: 0
+    property string skinSource: "qrc:/assets/skins/default.png"
+    // Sizes follow the width, so the page fits any phone and a cover.
+    readonly property real scaling: width / 540
+
+    signal play()
+    signal openPage(string name)
+
+    function reload() {
+        if (!core)
+            return
+        bestScore = Math.max(0, core.highestScore(modeId))
+        var skins = core.skins()
+        for (var i = 0; i < skins.length; ++i) {
+            if (skins[i].selected)
+                skinSource = skins[i].skinPath
+        }
+    }
+
+    onRevisionChanged: reload()
+    onModeIdChanged: reload()
+    onVisibleChanged: if (visible) reload()
+    Component.onCompleted: reload()
+
+    Backdrop {
+        anchors.fill: parent
+        scroll: 0
+    }
+
+    Column {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: parent.height * 0.07
+        width: parent.width * 0.86
+        spacing: 18 * page.scaling
+
+        Text {
+            id: title
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "HOPLIX"
+            font.pixelSize: 76 * page.scaling
+            font.bold: true
+            font.letterSpacing: 6 * page.scaling
+            color: Theme.accent
+            style: Text.Raised
+            styleColor: "#80000000"
+
+            MouseArea {
+                anchors.fill: parent
+                onPressAndHold: page.openPage("developer")
+            }
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Jump through the gaps. Climb as high as you can.")
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            font.pixelSize: 20 * page.scaling
+            color: Theme.secondaryText
+        }
+
+        Item {
+            width: parent.width
+            height: 230 * page.scaling
+
+            Rectangle {
+                anchors.centerIn: face
+                width: face.width * 1.25
+                height: width
+                radius: width / 2
+                color: "#2a3350"
+                opacity: 0.7
+            }
+
+            SkinImage {
+                id: face
+                objectName: "wornSkin"
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 170 * page.scaling
+                height: width
+                source: page.skinSource
+
+                SequentialAnimation on y {
+                    running: page.visible
+                    loops: Animation.Infinite
+                    NumberAnimation { from: 40 * page.scaling; to: 10 * page.scaling; duration: 520; easing.type: Easing.OutQuad }
+                    NumberAnimation { from: 10 * page.scaling; to: 40 * page.scaling; duration: 520; easing.type: Easing.InQuad }
+                }
+            }
+        }
+
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 12 * page.scaling
+
+            PillButton {
+                objectName: "modeEndless"
+                text: qsTr("Endless")
+                fontSize: 22 * page.scaling
+                chosen: page.modeId === "endless"
+                onClicked: page.modeId = "endless"
+            }
+            PillButton {
+                objectName: "modeDaily"
+                text: qsTr("Daily tower")
+                fontSize: 22 * page.scaling
+                chosen: page.modeId === "daily"
+                onClicked: page.modeId = "daily"
+            }
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Best score: %1").arg(page.bestScore)
+            font.pixelSize: 28 * page.scaling
+            font.bold: true
+            color: Theme.text
+        }
+
+        PillButton {
+            objectName: "playButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: parent.width * 0.7
+            text: qsTr("Play")
+            fontSize: 36 * page.scaling
+            primary: true
+            onClicked: page.play()
+        }
+
+        Grid {
+            anchors.horizontalCenter: parent.horizontalCenter
+            columns: 2
+            spacing: 12 * page.scaling
+
+            Repeater {
+                model: [
+                    { "name": "achievements", "text": qsTr("Achievements") },
+                    { "name": "skins", "text": qsTr("Skins") },
+                    { "name": "runs", "text": qsTr("Runs") },
+                    { "name": "settings", "text": qsTr("Settings") }
+                ]
+
+                PillButton {
+                    width: (page.width * 0.86 - 12 * page.scaling) / 2
+                    text: modelData.text
+                    fontSize: 20 * page.scaling
+                    onClicked: page.openPage(modelData.name)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,245 @@
+#include "game/gamesession.h"
+
+#include "game/gameautopilot.h"
+#include "game/worlditemmodel.h"
+
+#include <QDateTime>
+#include <QtQml>
+
+#include <random>
+
+namespace {
+
+const qint64 StepNanoseconds = 1000000000LL / GameSimulation::StepsPerSecond;
+// However long the program stalled, the world moves at most this many steps
+// at once: a stall must not carry the character through a wall unseen.
+const int MaxStepsPerTick = 12;
+
+double world(qint32 fixed)
+{
+    return double(fixed) / GameSimulation::Unit;
+}
+
+} // namespace
+
+GameSession::GameSession(QObject *parent)
+    : QObject(parent)
+    , m_items(new WorldItemModel(this))
+    , m_lastTick(0)
+    , m_pending(0)
+    , m_state(Idle)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(16);
+    connect(&m_timer, &QTimer::timeout, this, &GameSession::tick);
+    m_clock.start();
+    m_items->refresh(m_simulation);
+}
+
+GameSession::~GameSession() = default;
+
+void GameSession::registerQmlTypes()
+{
+    qmlRegisterType<GameSession>("org.hoplix.game", 1, 0, "GameSession");
+}
+
+quint64 GameSession::seedFor(const QString &modeId, const QDate &utcDate)
+{
+    if (modeId == QLatin1String("daily"))
+        return RandomGenerator::mix(quint64(utcDate.toJulianDay()) ^ Q_UINT64_C(0x686f706c6978));
+    static quint64 runs = 0;
+    std::random_device device;
+    return RandomGenerator::mix((quint64(device()) << 32) ^ device()
+                                ^ quint64(QDateTime::currentMSecsSinceEpoch()) ^ ++runs);
+}
+
+QString GameSession::endReason() const
+{
+    return GameSimulation::endReasonText(m_simulation.endReason());
+}
+
+int GameSession::collisionCount() const
+{
+    return m_simulation.wallCollisionCount() + m_simulation.blockCollisionCount();
+}
+
+double GameSession::playerX() const
+{
+    return world(m_simulation.x());
+}
+
+double GameSession::playerY() const
+{
+    return world(m_simulation.y());
+}
+
+double GameSession::velocityX() const
+{
+    return world(m_simulation.velocityX()) * GameSimulation::StepsPerSecond;
+}
+
+double GameSession::cameraY() const
+{
+    return world(m_simulation.cameraY());
+}
+
+double GameSession::fieldWidth() const
+{
+    return world(2 * GameSimulation::FieldHalfWidth);
+}
+
+double GameSession::viewHeight() const
+{
+    return world(GameSimulation::ViewHeight);
+}
+
+double GameSession::characterRadius() const
+{
+    return world(GameSimulation::Radius);
+}
+
+QObject *GameSession::items() const
+{
+    return m_items;
+}
+
+int GameSession::itemCount() const
+{
+    return m_items->rowCount();
+}
+
+QString GameSession::now()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+void GameSession::prepare(const QString &modeId, const QString &gameId, const QString &seed)
+{
+    m_timer.stop();
+    m_modeId = modeId;
+    m_gameId = gameId;
+    bool given = false;
+    const quint64 chosen = seed.toULongLong(&given);
+    m_simulation = GameSimulation(given ? chosen
+                                        : seedFor(modeId, QDateTime::currentDateTimeUtc().date()));
+    m_snapshot.clear();
+    m_items->refresh(m_simulation);
+    setState(Ready);
+    emit changed();
+}
+
+void GameSession::jump(int side)
+{
+    if (m_state == Ready) {
+        m_startedAt = now();
+        m_pending = 0;
+        m_lastTick = m_clock.nsecsElapsed();
+        m_timer.start();
+        setState(Running);
+    }
+    if (m_state == Running)
+        m_simulation.queueJump(side < 0 ? -1 : 1);
+}
+
+void GameSession::pause()
+{
+    if (m_state != Running)
+        return;
+    m_timer.stop();
+    setState(Paused);
+}
+
+void GameSession::resume()
+{
+    if (m_state != Paused)
+        return;
+    m_pending = 0;
+    m_lastTick = m_clock.nsecsElapsed();
+    m_timer.start();
+    setState(Running);
+}
+
+QVariantMap GameSession::abandon()
+{
+    if (m_state != Running && m_state != Paused)
+        return QVariantMap();
+    m_simulation.abandon();
+    finish();
+    return m_snapshot;
+}
+
+void GameSession::advance(int steps)
+{
+    if (m_state == Running)
+        runSteps(steps);
+}
+
+void GameSession::autoplay(int steps)
+{
+    if (m_state == Ready)
+        jump(1);
+    if (m_state != Running)
+        return;
+    GameAutopilot pilot;
+    runSteps(steps, &pilot);
+}
+
+void GameSession::tick()
+{
+    const qint64 at = m_clock.nsecsElapsed();
+    m_pending += at - m_lastTick;
+    m_lastTick = at;
+    int steps = int(m_pending / StepNanoseconds);
+    m_pending -= steps * StepNanoseconds;
+    if (steps > MaxStepsPerTick) {
+        steps = MaxStepsPerTick;
+        m_pending = 0;
+    }
+    if (steps > 0)
+        runSteps(steps);
+}
+
+void GameSession::runSteps(int steps, GameAutopilot *pilot)
+{
+    const int collisions = m_simulation.collisionSerial();
+    const int powerUps = m_simulation.powerUpCount();
+    for (int i = 0; i < steps && !m_simulation.ended(); ++i) {
+        m_simulation.step();
+        const int move = pilot ? pilot->decide(m_simulation) : 0;
+        if (move != 0)
+            m_simulation.queueJump(move);
+    }
+    if (m_simulation.collisionSerial() != collisions) {
+        static const char *const severities[] = {"glancing", "absorbed", "fatal"};
+        emit collided(m_simulation.lastCollisionKind() == GameSimulation::WallObstacle
+                              ? QStringLiteral("wall")
+                              : QStringLiteral("block"),
+                      QLatin1String(severities[m_simulation.lastCollisionSeverity()]));
+    }
+    if (m_simulation.powerUpCount() != powerUps) {
+        static const char *const kinds[] = {"", "dash", "clear", "shield"};
+        emit powerUpTaken(QLatin1String(kinds[m_simulation.lastPowerUpKind()]));
+    }
+    m_items->refresh(m_simulation);
+    emit changed();
+    if (m_simulation.ended())
+        finish();
+}
+
+void GameSession::finish()
+{
+    m_timer.stop();
+    m_snapshot = m_simulation.snapshot(m_gameId, m_modeId, m_startedAt, now());
+    m_items->refresh(m_simulation);
+    setState(Over);
+    emit changed();
+    emit runEnded(m_snapshot);
+}
+
+void GameSession::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged();
+}

@@ -1,0 +1,122 @@
+#ifndef GAMESESSION_H
+#define GAMESESSION_H
+
+#include "game/gamesimulation.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QVariantMap>
+
+class GameAutopilot;
+class WorldItemModel;
+
+// One run at a time for the QML game page: owns the simulation, turns the
+// real time that passes into its fixed steps, takes the player's taps, and
+// exposes what there is to draw. The page submits the snapshot that
+// runEnded carries; the session itself stores nothing.
+class GameSession : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(State state READ state NOTIFY stateChanged)
+    Q_PROPERTY(QString modeId READ modeId NOTIFY stateChanged)
+    Q_PROPERTY(QString endReason READ endReason NOTIFY stateChanged)
+    Q_PROPERTY(int score READ score NOTIFY changed)
+    Q_PROPERTY(int sectionsPassed READ sectionsPassed NOTIFY changed)
+    Q_PROPERTY(int jumpCount READ jumpCount NOTIFY changed)
+    Q_PROPERTY(int collisionCount READ collisionCount NOTIFY changed)
+    Q_PROPERTY(double playerX READ playerX NOTIFY changed)
+    Q_PROPERTY(double playerY READ playerY NOTIFY changed)
+    Q_PROPERTY(double velocityX READ velocityX NOTIFY changed)
+    Q_PROPERTY(double cameraY READ cameraY NOTIFY changed)
+    Q_PROPERTY(bool shieldActive READ shieldActive NOTIFY changed)
+    Q_PROPERTY(bool dashActive READ dashActive NOTIFY changed)
+    Q_PROPERTY(bool padVisible READ padVisible NOTIFY changed)
+    Q_PROPERTY(double fieldWidth READ fieldWidth CONSTANT)
+    Q_PROPERTY(double viewHeight READ viewHeight CONSTANT)
+    Q_PROPERTY(double characterRadius READ characterRadius CONSTANT)
+    Q_PROPERTY(QObject *items READ items CONSTANT)
+    Q_PROPERTY(int itemCount READ itemCount CONSTANT)
+
+public:
+    enum State { Idle, Ready, Running, Paused, Over };
+    Q_ENUM(State)
+
+    explicit GameSession(QObject *parent = nullptr);
+    ~GameSession() override;
+
+    // Makes the types known to QML under "org.hoplix.game" 1.0.
+    static void registerQmlTypes();
+    // "daily" gets the same seed all day (UTC) for everybody; any other
+    // mode a fresh one each run.
+    static quint64 seedFor(const QString &modeId, const QDate &utcDate);
+
+    State state() const { return m_state; }
+    QString modeId() const { return m_modeId; }
+    QString endReason() const;
+    int score() const { return m_simulation.score(); }
+    int sectionsPassed() const { return m_simulation.sectionsPassed(); }
+    int jumpCount() const { return m_simulation.jumpCount(); }
+    int collisionCount() const;
+    double playerX() const;
+    double playerY() const;
+    double velocityX() const;
+    double cameraY() const;
+    bool shieldActive() const { return m_simulation.shield(); }
+    bool dashActive() const { return m_simulation.dashing(); }
+    bool padVisible() const { return m_simulation.padPresent(); }
+    double fieldWidth() const;
+    double viewHeight() const;
+    double characterRadius() const;
+    QObject *items() const;
+    int itemCount() const;
+
+    // A new tower for the mode, waiting for the first tap. The id names the
+    // run in its snapshot.
+    Q_INVOKABLE void prepare(const QString &modeId, const QString &gameId,
+                             const QString &seed = QString());
+    // side < 0 left, otherwise right. The first one starts the run.
+    Q_INVOKABLE void jump(int side);
+    Q_INVOKABLE void pause();
+    Q_INVOKABLE void resume();
+    // Ends a running or paused run as abandoned and returns its snapshot;
+    // an empty map when no run was going.
+    Q_INVOKABLE QVariantMap abandon();
+    // Steps the world at once, whatever the clock says: for tests.
+    Q_INVOKABLE void advance(int steps);
+    // Lets the autopilot play that many steps at once: a demonstration, and
+    // a way for tests and screenshots to reach the middle of a run.
+    Q_INVOKABLE void autoplay(int steps);
+    Q_INVOKABLE QVariantMap lastSnapshot() const { return m_snapshot; }
+
+signals:
+    void stateChanged();
+    void changed();
+    // kind "wall" or "block"; severity "glancing", "absorbed" or "fatal".
+    void collided(const QString &kind, const QString &severity);
+    void powerUpTaken(const QString &kind);
+    void runEnded(const QVariantMap &snapshot);
+
+private:
+    void tick();
+    void runSteps(int steps, GameAutopilot *pilot = nullptr);
+    void setState(State state);
+    void finish();
+    static QString now();
+
+    GameSimulation m_simulation;
+    WorldItemModel *m_items;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_lastTick;
+    qint64 m_pending;
+    State m_state;
+    QString m_modeId;
+    QString m_gameId;
+    QString m_startedAt;
+    QVariantMap m_snapshot;
+};
+
+#endif // GAMESESSION_H

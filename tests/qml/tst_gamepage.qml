@@ -1,0 +1,160 @@
+import QtQuick 2.6
+import QtTest 1.0
+import org.hoplix.hoplix 1.0
+import org.hoplix.game 1.0
+import org.hoplix.test 1.0
+import "../../qml/pages"
+
+// The real game page, offscreen, with a real facade and database: taps,
+// the clock, settlement and rewards, pausing, and leaving a run.
+Item {
+    id: host
+    width: 540
+    height: 960
+
+    property var core: null
+    property var page: null
+
+    Component {
+        id: coreComponent
+        ApplicationCore {}
+    }
+
+    Component {
+        id: pageComponent
+        GamePage {
+            anchors.fill: parent
+        }
+    }
+
+    SignalSpy {
+        id: settled
+        signalName: "gameSettled"
+    }
+
+    SignalSpy {
+        id: acknowledged
+        signalName: "skinRewardsAcknowledged"
+    }
+
+    TestCase {
+        name: "GamePage"
+        when: windowShown
+
+        function init() {
+            TestConfiguration.fresh()
+            core = coreComponent.createObject(host)
+            page = pageComponent.createObject(host, { "core": core })
+            // As the application's root wires them.
+            core.gameSettled.connect(page.showSettlement)
+            core.skinRewardsAcknowledged.connect(page.showAcknowledgement)
+            settled.target = core
+            acknowledged.target = core
+            settled.clear()
+            acknowledged.clear()
+            page.open("endless")
+        }
+
+        function cleanup() {
+            settled.target = null
+            acknowledged.target = null
+            page.destroy()
+            core.destroy()
+            page = null
+            core = null
+        }
+
+        function tapRight() {
+            mouseClick(page, page.width * 0.75, page.height * 0.6)
+        }
+
+        // Rushes upward until the run ends against whatever is overhead.
+        function crash() {
+            for (var i = 0; i < 400 && page.session.state === GameSession.Running; ++i) {
+                page.session.jump(i % 2 ? 1 : -1)
+                page.session.advance(10)
+            }
+            compare(page.session.state, GameSession.Over)
+        }
+
+        function test_runIsSettledOnceAndItsRewardsShown() {
+            // A stored run of 60 leaves a reward waiting for the next answer.
+            verify(core.saveGameRecord("earlier", "endless", 60, "wall", "2025-01-31T08:00:00Z",
+                                       "2025-01-31T08:01:00Z"))
+            compare(page.session.state, GameSession.Ready)
+            tapRight()
+            compare(page.session.state, GameSession.Running)
+            // The clock moves the world on its own.
+            tryVerify(function() { return page.session.playerY > 40 }, 2000)
+            crash()
+            tryCompare(page, "settled", true, 10000)
+            compare(settled.count, 1)
+            compare(page.rewards.length, 1)
+            compare(page.rewards[0].code, "score_50")
+            compare(findChild(page, "rewardList").count, 1)
+            var records = core.gameRecords("endless")
+            compare(records.length, 2)
+            var run = records[0].componentId === "earlier" ? records[1] : records[0]
+            compare(run.componentId, page.session.lastSnapshot().id)
+            compare(run.endReason, page.session.endReason)
+            compare(run.jumpCount, page.session.jumpCount)
+
+            // One tap plays again; the rewards seen are acknowledged.
+            tryCompare(page, "canRestart", true)
+            tapRight()
+            compare(page.session.state, GameSession.Ready)
+            tryCompare(acknowledged, "count", 1, 10000)
+            compare(acknowledged.signalArguments[0][1], true)
+            compare(settled.count, 1)
+            compare(core.gameRecords("endless").length, 2)
+        }
+
+        function test_inactiveApplicationPauses() {
+            tapRight()
+            compare(page.session.state, GameSession.Running)
+            page.session.advance(30)
+            page.applicationActive = false
+            compare(page.session.state, GameSession.Paused)
+            compare(findChild(page, "pauseOverlay").visible, true)
+            var y = page.session.playerY
+            page.session.advance(60)
+            compare(page.session.playerY, y)
+            tapRight()
+            compare(page.session.state, GameSession.Running)
+        }
+
+        function test_leavingStoresAbandonedRun_data() {
+            return [ { tag: "back key", quit: false }, { tag: "quitting", quit: true } ]
+        }
+
+        function test_leavingStoresAbandonedRun(data) {
+            tapRight()
+            page.session.advance(90)
+            if (data.quit) {
+                // At quit, stored on the spot: no settlement to wait for.
+                page.storeOnQuit()
+                compare(settled.count, 0)
+            } else {
+                keyClick(Qt.Key_Escape)
+                tryCompare(settled, "count", 1, 10000)
+            }
+            var records = core.gameRecords("endless")
+            compare(records.length, 1)
+            compare(records[0].endReason, "abandoned")
+            compare(records[0].jumpCount, 1)
+        }
+
+        function test_itemCountStaysConstant() {
+            var world = findChild(page, "world")
+            tapRight()
+            var items = world.children.length
+            compare(findChild(page, "itemPool").count, page.session.itemCount)
+            for (var i = 0; i < 20 && page.session.state === GameSession.Running; ++i) {
+                page.session.autoplay(600)
+                compare(world.children.length, items)
+            }
+            verify(page.session.sectionsPassed >= 20)
+            compare(findChild(page, "itemPool").count, page.session.itemCount)
+        }
+    }
+}

@@ -1,0 +1,144 @@
+#include "app/applicationcore.h"
+#include "game/gameautopilot.h"
+#include "game/gamesimulation.h"
+#include "testsupport.h"
+
+#include <QDateTime>
+#include <QSignalSpy>
+
+#include <functional>
+
+// Every shipped achievement earned the way a player earns it: runs played
+// in the simulation by a scripted player, each submitted through the real
+// facade and settled by the real worker into a real database.
+class tst_Gameplay : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { setTestApplicationNames(); }
+    void everyAchievementByPlaying();
+
+private:
+    QVariantMap settle(ApplicationCore &core, const GameSimulation &sim);
+    QStringList unlocked(ApplicationCore &core);
+};
+
+namespace {
+
+const qint32 U = GameSimulation::Unit;
+
+// One tap, then nothing: a fall before the first wall, scoring 0.
+GameSimulation dropOut(quint64 seed)
+{
+    GameSimulation sim(seed);
+    sim.queueJump(1);
+    while (!sim.ended())
+        sim.step();
+    return sim;
+}
+
+// The autopilot climbs the given number of sections; then the player rushes
+// on, tapping every tenth of a second, into whatever is overhead.
+GameSimulation climbThenCrash(quint64 seed, int sections)
+{
+    GameSimulation sim(seed);
+    GameAutopilot pilot;
+    sim.queueJump(1);
+    while (!sim.ended()) {
+        sim.step();
+        const int move = sim.sectionsPassed() < sections
+                ? pilot.decide(sim)
+                : (sim.stepCount() % 12 == 0 ? (sim.stepCount() % 24 == 0 ? 1 : -1) : 0);
+        if (move != 0)
+            sim.queueJump(move);
+    }
+    return sim;
+}
+
+// Jumps again and again under the first wall's gap without passing it.
+GameSimulation hover(quint64 seed, int jumps)
+{
+    GameSimulation sim(seed);
+    const TowerSection &first = sim.section(0);
+    const qint32 centre = (first.gapLeft() + first.gapRight()) / 2;
+    for (int i = 0; i < jumps && !sim.ended(); ++i) {
+        while (sim.started() && !(sim.velocityY() < 0 && sim.y() < first.top() - 300 * U))
+            sim.step();
+        sim.queueJump(sim.x() < centre ? 1 : -1);
+        sim.step();
+    }
+    while (!sim.ended())
+        sim.step();
+    return sim;
+}
+
+} // namespace
+
+QVariantMap tst_Gameplay::settle(ApplicationCore &core, const GameSimulation &sim)
+{
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const QVariantMap snapshot
+            = sim.snapshot(core.newGameId(), QStringLiteral("endless"), now, now);
+    QSignalSpy settled(&core, &ApplicationCore::gameSettled);
+    if (!core.submitGameRecord(snapshot) || !settled.wait(10000))
+        return QVariantMap();
+    const QList<QVariant> answer = settled.takeFirst();
+    if (!answer.at(1).toBool())
+        return QVariantMap();
+    return snapshot;
+}
+
+QStringList tst_Gameplay::unlocked(ApplicationCore &core)
+{
+    QStringList codes;
+    for (const QVariant &item : core.achievements().value(QStringLiteral("items")).toList()) {
+        if (item.toMap().value(QStringLiteral("unlocked")).toBool())
+            codes << item.toMap().value(QStringLiteral("code")).toString();
+    }
+    codes.sort();
+    return codes;
+}
+
+void tst_Gameplay::everyAchievementByPlaying()
+{
+    TestStorage storage;
+    ApplicationCore core;
+
+    // Five falls at 0 in a row: practice makes perfect.
+    for (quint64 seed = 1; seed <= 5; ++seed)
+        QCOMPARE(settle(core, dropOut(seed)).value(QStringLiteral("score")).toInt(), 0);
+    QCOMPARE(unlocked(core), QStringList{QStringLiteral("practice_more")});
+
+    // Fifty sections in one run, then a crash: the three score achievements.
+    quint64 seed = 100;
+    QVariantMap high;
+    for (; high.value(QStringLiteral("score")).toInt() < 500 && seed < 110; ++seed)
+        high = settle(core, climbThenCrash(seed, 50));
+    QVERIFY(high.value(QStringLiteral("endReason")).toString() != QLatin1String("abandoned"));
+
+    // Straight after that high death, a fall at 0: the clown.
+    QVERIFY(!settle(core, dropOut(seed)).isEmpty());
+    QVERIFY(unlocked(core).contains(QStringLiteral("clown_moment")));
+
+    // Thirty jumps under the first wall.
+    const QVariantMap hovering = settle(core, hover(seed, 30));
+    QCOMPARE(hovering.value(QStringLiteral("maxSectionJumpCount")).toInt(), 30);
+
+    // Climbing on, collisions and points add up over the mode's runs.
+    for (int run = 0; run < 12 && unlocked(core).size() < 8; ++run)
+        settle(core, climbThenCrash(++seed, 50));
+
+    QCOMPARE(unlocked(core),
+             QStringList({QStringLiteral("clown_moment"), QStringLiteral("every_point_counts"),
+                          QStringLiteral("headstrong"), QStringLiteral("practice_more"),
+                          QStringLiteral("score_200"), QStringLiteral("score_50"),
+                          QStringLiteral("score_500"), QStringLiteral("stay_in_place")}));
+    // Every skin came with its achievement.
+    int unlockedSkins = 0;
+    for (const QVariant &skin : core.skins())
+        unlockedSkins += skin.toMap().value(QStringLiteral("unlocked")).toBool();
+    QCOMPARE(unlockedSkins, 9);
+}
+
+QTEST_MAIN(tst_Gameplay)
+#include "tst_gameplay.moc"
