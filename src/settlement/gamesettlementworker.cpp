@@ -11,6 +11,7 @@
 #include "storage/skindao.h"
 #include "storage/writetransaction.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMetaType>
 
@@ -19,6 +20,10 @@
 #include <cmath>
 
 namespace {
+
+// The most runs, and the longest time, that one settlement group takes.
+const int kGroupRuns = 16;
+const qint64 kGroupMilliseconds = 40;
 
 // A text key that is absent or null still has to bind as '' rather than SQL
 // NULL, which the NOT NULL columns refuse.
@@ -136,67 +141,102 @@ GameSettlementWorker::GameSettlementWorker(QObject *parent)
 
 void GameSettlementWorker::settle(const QVariantMap &snapshot)
 {
-    const QString gameId = textValue(snapshot, QStringLiteral("id"));
-    if (!DatabaseConnection::initialize()) {
-        emit settled(gameId, false, QVariantList(), -1);
-        return;
-    }
+    // Queued behind every request that is already waiting, so when it runs
+    // the whole burst is here to be settled together.
+    pending.append(snapshot);
+    if (pending.size() == 1)
+        QMetaObject::invokeMethod(this, "settlePending", Qt::QueuedConnection);
+}
 
-    bool success = false;
-    QVariantList rewards;
-    int bestScore = -1;
-    {
-        // Built for this request only, on this thread, and gone before the
-        // answer leaves.
-        AchievementDao achievementDao;
-        AchievementService achievementService(&achievementDao);
-        GameRecordDao recordDao;
-        GameRecordService recordService(&recordDao);
-        GameRecord record;
-
-        // One write transaction, so one commit to the disk, for the whole
-        // settlement: the catalogue refresh, then the run in a savepoint of
-        // its own (WriteTransaction nests), then the answer's reads. A run
-        // that recordGame refuses rolls back its savepoint only, and the
-        // refresh is still committed.
-        //
-        // The catalogue is imported again before every run, even one that
-        // recordGame then refuses: it is what keeps the rows in step with a
-        // catalogue changed by an update while the worker runs, and a run is
-        // only evaluated after its own import succeeded.
-        WriteTransaction transaction(DatabaseConnection::database());
-        const bool imported = transaction.isActive() && fillRecord(snapshot, record)
-                && achievementService.initializePresets();
-        if (imported && achievementService.recordGame(&record, &recordService)) {
-            QList<Achievement> achievements;
-            success = achievementDao.loadAll(achievements);
-            // The skins are read only when there is a reward to show them with.
-            const bool anyReward = std::any_of(
-                    achievements.cbegin(), achievements.cend(),
-                    [](const Achievement &a) { return a.unlocked && a.notificationPending; });
-            if (success && anyReward) {
-                SkinDao skinDao;
-                SkinService skinService(&skinDao);
-                rewards = pendingRewards(achievements, skinService.skins());
+void GameSettlementWorker::settlePending()
+{
+    while (!pending.isEmpty()) {
+        QList<Answer> answers;
+        if (!DatabaseConnection::initialize()) {
+            const QVariantMap snapshot = pending.takeFirst();
+            answers.append({textValue(snapshot, QStringLiteral("id")), false, {}, -1});
+        } else {
+            // One write transaction, so one commit to the disk, for the group:
+            // the catalogue refresh, then each run in a savepoint of its own
+            // (WriteTransaction nests). A run that recordGame refuses rolls
+            // back its savepoint only, and the refresh is still committed.
+            //
+            // The catalogue is imported again before every group, even one
+            // whose runs recordGame then refuses: it is what keeps the rows in
+            // step with a catalogue changed by an update while the worker
+            // runs, and a run is only evaluated after an import succeeded.
+            //
+            // A group is kept short (a few runs, a few dozen milliseconds)
+            // so a GUI-thread write waiting for its turn is not held up long,
+            // and it ends after a failed run: a failure may have been SQLite
+            // abandoning the whole transaction, and nothing more may be
+            // written outside it.
+            WriteTransaction transaction(DatabaseConnection::database());
+            AchievementDao achievementDao;
+            AchievementService achievementService(&achievementDao);
+            const bool imported = transaction.isActive() && achievementService.initializePresets();
+            QElapsedTimer clock;
+            clock.start();
+            bool failed = false;
+            while (!pending.isEmpty() && !failed && answers.size() < kGroupRuns
+                   && clock.elapsed() < kGroupMilliseconds) {
+                const QVariantMap snapshot = pending.takeFirst();
+                Answer answer{textValue(snapshot, QStringLiteral("id")), false, {}, -1};
+                failed = !imported || !settleOne(snapshot, achievementService, answer);
+                answers.append(answer);
             }
-            bestScore = recordService.highestScore(record.modeId());
+            // Without the commit nothing of the group happened.
+            if (!transaction.commit()) {
+                for (Answer &answer : answers)
+                    answer = {answer.gameId, false, {}, -1};
+            }
         }
-        // Without the commit nothing of the above happened.
-        if (!transaction.commit()) {
-            success = false;
-            bestScore = -1;
+        for (const Answer &answer : answers) {
+            emit settled(answer.gameId, answer.success,
+                         answer.success ? answer.rewards : QVariantList(), answer.bestScore);
         }
     }
-    emit settled(gameId, success, success ? rewards : QVariantList(), bestScore);
+}
+
+bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
+                                     AchievementService &achievementService, Answer &answer)
+{
+    // Built for this run only, on this thread, and gone before its answer.
+    // The achievement service is the group's: its import stands for every
+    // run of the group.
+    AchievementDao achievementDao;
+    GameRecordDao recordDao;
+    GameRecordService recordService(&recordDao);
+    GameRecord record;
+    if (!fillRecord(snapshot, record) || !achievementService.recordGame(&record, &recordService))
+        return false;
+
+    QList<Achievement> achievements;
+    answer.success = achievementDao.loadAll(achievements);
+    // The skins are read only when there is a reward to show them with.
+    const bool anyReward
+            = std::any_of(achievements.cbegin(), achievements.cend(),
+                          [](const Achievement &a) { return a.unlocked && a.notificationPending; });
+    if (answer.success && anyReward) {
+        SkinDao skinDao;
+        SkinService skinService(&skinDao);
+        answer.rewards = pendingRewards(achievements, skinService.skins());
+    }
+    answer.bestScore = recordService.highestScore(record.modeId());
+    return answer.success;
 }
 
 void GameSettlementWorker::shutdown()
 {
+    // Runs still waiting are settled first: their requests came before this.
+    settlePending();
     DatabaseConnection::closeConnection();
 }
 
 void GameSettlementWorker::acknowledge(const QString &requestId, const QVariantList &codes)
 {
+    // Runs submitted before this acknowledgement are settled before it.
+    settlePending();
     AchievementDao achievementDao;
     const bool acknowledged
             = DatabaseConnection::initialize() && achievementDao.acknowledgeNotifications(codes);
