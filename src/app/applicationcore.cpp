@@ -28,10 +28,6 @@ ApplicationCore::ApplicationCore(QObject *parent)
     , shuttingDown(false)
 {
     const bool databaseReady = DatabaseConnection::initialize();
-    // Once per start, so a damaged page that makes every later write fail
-    // shows in the log with what SQLite found.
-    if (databaseReady)
-        DatabaseConnection::checkForDamage();
 
     GameRecordDao *gameRecordDao = new GameRecordDao(this);
     gameRecordService = new GameRecordService(gameRecordDao, this);
@@ -216,6 +212,12 @@ void ApplicationCore::startWorker()
     connect(workerThread, &QThread::finished, worker, &QObject::deleteLater);
 
     workerThread->start(QThread::InheritPriority);
+    // Once per start, so a damaged page that makes every later write fail
+    // shows in the log with what SQLite found. The check reads the whole
+    // file, so it runs on the worker, ahead of every request, rather than
+    // delaying the first frame by the size of the database. A write-ahead
+    // log lets the GUI thread read and write meanwhile.
+    QMetaObject::invokeMethod(worker, "checkDatabase", Qt::QueuedConnection);
 }
 
 void ApplicationCore::stopWorker()

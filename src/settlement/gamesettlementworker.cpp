@@ -226,6 +226,12 @@ bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
     return answer.success;
 }
 
+void GameSettlementWorker::checkDatabase()
+{
+    if (DatabaseConnection::initialize())
+        DatabaseConnection::checkForDamage();
+}
+
 void GameSettlementWorker::shutdown()
 {
     // Runs still waiting are settled first: their requests came before this.

@@ -33,6 +33,8 @@ public slots:
     void settle(const QVariantMap &snapshot);
     void shutdown();
     void acknowledge(const QString &requestId, const QVariantList &codes);
+    // Logs what SQLite's quick check finds wrong with the database file.
+    void checkDatabase();
 
 private slots:
     // Settles every run that settle() has queued, group by group.
