@@ -262,8 +262,7 @@ void tst_FrontEnd::silicaShell()
     QVERIFY(session);
     playOn(session);
     grab(QStringLiteral("silica-game-play"));
-    grab(QStringLiteral("silica-cover"),
-         shell()->property("_coverItem").value<QQuickItem *>());
+    grab(QStringLiteral("silica-cover"), shell()->property("_coverItem").value<QQuickItem *>());
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 
