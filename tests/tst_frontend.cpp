@@ -1,4 +1,5 @@
 #include "app/applicationcore.h"
+#include "app/platformmodules.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
 
@@ -11,8 +12,9 @@
 #include <QStringList>
 #include <QtQml>
 
-// Loads the reference front end from the build tree as the application does
-// and clicks through it. Each page must load without a single QML warning.
+// Loads the front end from the build tree as the application does and clicks
+// through it: the desktop shell, and the phone's shell through the test
+// stand-in of Silica. Each page must load without a single QML warning.
 // With HOPLIX_SCREENSHOT_DIR set, every page is also saved there as a PNG.
 class tst_FrontEnd : public QObject
 {
@@ -26,12 +28,16 @@ private slots:
     void finishAndCollect();
     void playToGameOver();
     void quittingStoresTheRun();
+    void silicaShell();
 
 private:
+    void load(bool withSilicaStub);
+    QObject *shell() const;
     void showPage(const QString &screen, const QString &name);
-    void grab(const QString &name);
+    void grab(const QString &name, QQuickItem *item = nullptr);
     QObject *child(const char *objectName) const;
     GameSession *startGame(const QString &seed);
+    void playOn(GameSession *session);
 
     std::unique_ptr<TestStorage> storage;
     std::unique_ptr<QQuickView> view;
@@ -85,13 +91,28 @@ void tst_FrontEnd::init()
                                     2));
     }
     messages.clear();
+    if (QByteArray(QTest::currentTestFunction()) != "silicaShell")
+        load(false);
+}
+
+// As start-up does: the engine's modules decide the shell.
+void tst_FrontEnd::load(bool withSilicaStub)
+{
     view.reset(new QQuickView);
     view->setResizeMode(QQuickView::SizeRootObjectToView);
+    if (withSilicaStub)
+        view->engine()->addImportPath(QStringLiteral(HOPLIX_QML_STUB_DIR));
+    PlatformModules::expose(view->engine());
     view->setSource(QUrl::fromLocalFile(QStringLiteral(HOPLIX_DATA_DIR)
                                         + QStringLiteral("/qml/harbour-hoplix.qml")));
     QCOMPARE(view->status(), QQuickView::Ready);
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+}
+
+QObject *tst_FrontEnd::shell() const
+{
+    return child("shellLoader")->property("item").value<QObject *>();
 }
 
 void tst_FrontEnd::cleanup()
@@ -107,17 +128,18 @@ QObject *tst_FrontEnd::child(const char *objectName) const
 
 void tst_FrontEnd::showPage(const QString &screen, const QString &name)
 {
-    view->rootObject()->setProperty("screen", screen);
+    shell()->setProperty("screen", screen);
     grab(name);
 }
 
-void tst_FrontEnd::grab(const QString &name)
+void tst_FrontEnd::grab(const QString &name, QQuickItem *item)
 {
     // Let the images load and the scene render.
     QTest::qWait(300);
     // The offscreen platform gives no window grab with the software renderer;
     // the root item's grab draws the same scene.
-    const QSharedPointer<QQuickItemGrabResult> grab = view->rootObject()->grabToImage();
+    const QSharedPointer<QQuickItemGrabResult> grab
+            = (item ? item : view->rootObject())->grabToImage();
     QVERIFY(grab);
     QSignalSpy ready(grab.data(), &QQuickItemGrabResult::ready);
     QVERIFY(ready.wait(5000));
@@ -134,7 +156,10 @@ void tst_FrontEnd::grab(const QString &name)
 // Opens the game from the start screen on a known tower.
 GameSession *tst_FrontEnd::startGame(const QString &seed)
 {
-    QMetaObject::invokeMethod(view->rootObject(), "show", Q_ARG(QVariant, QStringLiteral("game")));
+    if (shell()->objectName() == QLatin1String("silicaShell"))
+        QMetaObject::invokeMethod(shell(), "openGame");
+    else
+        QMetaObject::invokeMethod(shell(), "show", Q_ARG(QVariant, QStringLiteral("game")));
     QObject *page = child("gamePage");
     auto *session = qobject_cast<GameSession *>(page->property("session").value<QObject *>());
     if (session) {
@@ -187,12 +212,7 @@ void tst_FrontEnd::playToGameOver()
     // death of the seeded runs (y 1210.5) is marked on the way up.
     GameSession *session = startGame(QStringLiteral("13"));
     QVERIFY(session);
-    while (session->cameraY() < 640 && session->state() == GameSession::Running)
-        session->autoplay(10);
-    QCOMPARE(session->state(), GameSession::Running);
-    // The offscreen test window does not advance a collision's flash while
-    // nothing else redraws; the picture is of the run, not of the flash.
-    child("flash")->setProperty("opacity", 0);
+    playOn(session);
     grab(QStringLiteral("game-play"));
     session->pause();
     grab(QStringLiteral("game-paused"));
@@ -210,6 +230,39 @@ void tst_FrontEnd::playToGameOver()
     QCOMPARE(page->property("rewards").toList().size(), 1);
     grab(QStringLiteral("game-over"));
     showPage(QStringLiteral("start"), QStringLiteral("start-after-run"));
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+}
+
+// Climbs the known tower to where the screenshot of play is taken.
+void tst_FrontEnd::playOn(GameSession *session)
+{
+    while (session->cameraY() < 640 && session->state() == GameSession::Running)
+        session->autoplay(10);
+    QCOMPARE(session->state(), GameSession::Running);
+    // The offscreen test window does not advance a collision's flash while
+    // nothing else redraws; the picture is of the run, not of the flash.
+    child("flash")->setProperty("opacity", 0);
+}
+
+// The phone's shell, chosen because the engine can import (the stand-in of)
+// Silica: the start page, a page from the pull-down menu, the game, the cover.
+void tst_FrontEnd::silicaShell()
+{
+    load(true);
+    QCOMPARE(shell()->objectName(), QStringLiteral("silicaShell"));
+    auto *stack = shell()->property("pageStack").value<QObject *>();
+    grab(QStringLiteral("silica-start"));
+
+    QVERIFY(QMetaObject::invokeMethod(shell(), "openPage",
+                                      Q_ARG(QVariant, QStringLiteral("achievements"))));
+    grab(QStringLiteral("silica-achievements"));
+    QVERIFY(QMetaObject::invokeMethod(stack, "pop", Q_ARG(QVariant, QVariant())));
+
+    GameSession *session = startGame(QStringLiteral("13"));
+    QVERIFY(session);
+    playOn(session);
+    grab(QStringLiteral("silica-game-play"));
+    grab(QStringLiteral("silica-cover"), shell()->property("_coverItem").value<QQuickItem *>());
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 

@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>CoverPage</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Im Spiel</translation>
+    </message>
+    <message>
+        <source>Best score: %1</source>
+        <translation>Bestwert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShell</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation>Entwickler: Lauf beenden</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -217,6 +255,10 @@
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Lauf wird verlassen</translation>
+    </message>
 </context>
 <context>
     <name>HeaderBar</name>
@@ -363,6 +405,25 @@
     </message>
 </context>
 <context>
+    <name>SilicaShell</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation>Entwickler: Lauf beenden</translation>
+    </message>
+</context>
+<context>
     <name>SkinsPage</name>
     <message>
         <source>Locked: an achievement unlocks it.</source>
@@ -434,29 +495,6 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
-    </message>
-</context>
-<context>
-    <name>harbour-hoplix</name>
-    <message>
-        <source>Achievements</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Läufe</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation>Entwickler: Lauf beenden</translation>
     </message>
 </context>
 </TS>

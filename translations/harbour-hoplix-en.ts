@@ -29,6 +29,44 @@
     </message>
 </context>
 <context>
+    <name>CoverPage</name>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished">Paused</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best score: %1</source>
+        <translation type="unfinished">Best score: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShell</name>
+    <message>
+        <source>Achievements</source>
+        <translation type="unfinished">Achievements</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation type="unfinished">Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">Runs</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation type="unfinished">Developer: finish a run</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -217,6 +255,10 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>Leaving the run</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HeaderBar</name>
@@ -363,6 +405,25 @@
     </message>
 </context>
 <context>
+    <name>SilicaShell</name>
+    <message>
+        <source>Achievements</source>
+        <translation type="unfinished">Achievements</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation type="unfinished">Skins</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation type="unfinished">Developer: finish a run</translation>
+    </message>
+</context>
+<context>
     <name>SkinsPage</name>
     <message>
         <source>Locked: an achievement unlocks it.</source>
@@ -434,29 +495,6 @@
     <message>
         <source>Settings</source>
         <translation>Settings</translation>
-    </message>
-</context>
-<context>
-    <name>harbour-hoplix</name>
-    <message>
-        <source>Achievements</source>
-        <translation>Achievements</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Runs</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation>Developer: finish a run</translation>
     </message>
 </context>
 </TS>

@@ -7,22 +7,23 @@ Rectangle {
 
     property alias text: label.text
     property bool primary: false
+    property QtObject look: Look {}
     signal clicked()
 
-    implicitWidth: Math.max(label.implicitWidth + 2 * Theme.margin, 120)
-    implicitHeight: label.implicitHeight + Theme.margin
-    radius: 8
+    implicitWidth: Math.max(label.implicitWidth + 2 * look.margin, 6 * look.fontNormal)
+    implicitHeight: label.implicitHeight + look.margin
+    radius: look.radius
     opacity: enabled ? 1.0 : 0.4
-    color: mouse.pressed ? Theme.panelHighlight : (primary ? Theme.accent : Theme.panel)
-    border.color: Theme.accent
+    color: mouse.pressed ? look.panelHighlight : (primary ? look.accent : look.panel)
+    border.color: look.accent
     border.width: primary ? 0 : 1
 
     Text {
         id: label
         anchors.centerIn: parent
-        font.pixelSize: Theme.fontNormal
+        font.pixelSize: look.fontNormal
         font.bold: button.primary
-        color: button.primary && !mouse.pressed ? Theme.background : Theme.text
+        color: button.primary && !mouse.pressed ? Theme.background : look.text
     }
 
     MouseArea {

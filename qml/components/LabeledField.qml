@@ -9,32 +9,33 @@ Column {
     property alias text: input.text
     property alias placeholder: hint.text
     property alias inputMethodHints: input.inputMethodHints
+    property QtObject look: Look {}
 
-    spacing: 4
+    spacing: look.spacing / 2
 
     Text {
         id: caption
         width: parent.width
         elide: Text.ElideRight
-        font.pixelSize: Theme.fontSmall
-        color: Theme.secondaryText
+        font.pixelSize: look.fontSmall
+        color: look.secondaryText
     }
 
     Rectangle {
         width: parent.width
-        height: input.implicitHeight + Theme.spacing
-        radius: 6
+        height: input.implicitHeight + look.spacing
+        radius: look.radius * 0.75
         color: Theme.fieldBackground
-        border.color: input.activeFocus ? Theme.accent : Theme.panelHighlight
+        border.color: input.activeFocus ? look.accent : look.panelHighlight
 
         TextInput {
             id: input
             anchors.fill: parent
-            anchors.margins: Theme.spacing / 2
-            anchors.leftMargin: Theme.spacing
+            anchors.margins: look.spacing / 2
+            anchors.leftMargin: look.spacing
             verticalAlignment: TextInput.AlignVCenter
-            font.pixelSize: Theme.fontNormal
-            color: Theme.text
+            font.pixelSize: look.fontNormal
+            color: look.text
             selectByMouse: true
             clip: true
         }
@@ -43,8 +44,8 @@ Column {
             id: hint
             anchors.fill: input
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: Theme.fontNormal
-            color: Theme.secondaryText
+            font.pixelSize: look.fontNormal
+            color: look.secondaryText
             visible: input.text.length === 0 && !input.activeFocus
         }
     }

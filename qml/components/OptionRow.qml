@@ -9,36 +9,37 @@ Column {
     // [{ value: ..., text: ... }, ...]
     property var options: []
     property var value
+    property QtObject look: Look {}
 
-    spacing: 4
+    spacing: look.spacing / 2
 
     Text {
         id: caption
-        font.pixelSize: Theme.fontSmall
-        color: Theme.secondaryText
+        font.pixelSize: look.fontSmall
+        color: look.secondaryText
     }
 
     Flow {
         width: parent.width
-        spacing: Theme.spacing / 2
+        spacing: look.spacing / 2
 
         Repeater {
             model: row.options
 
             Rectangle {
                 readonly property bool chosen: row.value === modelData.value
-                width: optionText.implicitWidth + 2 * Theme.margin
-                height: optionText.implicitHeight + Theme.spacing
+                width: optionText.implicitWidth + 2 * look.margin
+                height: optionText.implicitHeight + look.spacing
                 radius: height / 2
-                color: chosen ? Theme.accent : Theme.panel
-                border.color: Theme.accent
+                color: chosen ? look.accent : look.panel
+                border.color: look.accent
 
                 Text {
                     id: optionText
                     anchors.centerIn: parent
                     text: modelData.text
-                    font.pixelSize: Theme.fontSmall
-                    color: parent.chosen ? Theme.background : Theme.text
+                    font.pixelSize: look.fontSmall
+                    color: parent.chosen ? Theme.background : look.text
                 }
 
                 MouseArea {

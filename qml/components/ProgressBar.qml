@@ -4,8 +4,9 @@ import "Theme.js" as Theme
 Rectangle {
     property int value: 0
     property int maximum: 1
+    property QtObject look: Look {}
 
-    implicitHeight: 8
+    implicitHeight: look.spacing * 0.8
     radius: height / 2
     color: Theme.fieldBackground
 
@@ -14,6 +15,6 @@ Rectangle {
                ? parent.width * Math.min(1, Math.max(0, parent.value / parent.maximum)) : 0
         height: parent.height
         radius: parent.radius
-        color: parent.value >= parent.maximum ? Theme.good : Theme.accent
+        color: parent.value >= parent.maximum ? look.good : look.accent
     }
 }

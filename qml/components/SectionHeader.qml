@@ -3,17 +3,18 @@ import "Theme.js" as Theme
 
 Item {
     property alias text: title.text
+    property QtObject look: Look {}
 
     implicitWidth: title.implicitWidth
-    implicitHeight: title.implicitHeight + Theme.spacing
+    implicitHeight: title.implicitHeight + look.spacing
 
     Text {
         id: title
         anchors.bottom: parent.bottom
         width: parent.width
         elide: Text.ElideRight
-        font.pixelSize: Theme.fontLarge
+        font.pixelSize: look.fontLarge
         font.bold: true
-        color: Theme.accent
+        color: look.accent
     }
 }

@@ -4,10 +4,12 @@ import "../components/Theme.js" as Theme
 
 // Every achievement with its progress and reward skin. A hidden condition
 // stays hidden until the achievement is unlocked.
-Page {
+Column {
     id: page
+    objectName: "achievementsView"
 
     property var core
+    property QtObject look: Look {}
     property int revision: 0
     property var list: ({ "ok": false, "items": [] })
     property var skinPaths: ({})
@@ -23,6 +25,7 @@ Page {
         skinPaths = paths
     }
 
+    spacing: look.spacing
     onRevisionChanged: reload()
     onVisibleChanged: if (visible) reload()
     Component.onCompleted: reload()
@@ -32,6 +35,7 @@ Page {
     }
 
     SectionHeader {
+        look: page.look
         width: parent.width
         text: qsTr("Achievements")
     }
@@ -41,8 +45,8 @@ Page {
         wrapMode: Text.Wrap
         visible: !page.list.ok
         text: qsTr("Achievements are not available right now.")
-        font.pixelSize: Theme.fontNormal
-        color: Theme.bad
+        font.pixelSize: look.fontNormal
+        color: look.bad
     }
 
     Repeater {
@@ -50,17 +54,17 @@ Page {
 
         Rectangle {
             readonly property bool hidden: !modelData.showCondition && !modelData.unlocked
-            width: page.width - 2 * Theme.margin
-            height: Math.max(entry.height, badge.height) + 2 * Theme.spacing
-            radius: 8
-            color: Theme.panel
+            width: page.width
+            height: Math.max(entry.height, badge.height) + 2 * look.spacing
+            radius: look.radius
+            color: look.panel
 
             SkinImage {
                 id: badge
-                x: Theme.spacing
+                x: look.spacing
                 anchors.verticalCenter: parent.verticalCenter
-                width: 64
-                height: 64
+                width: look.iconSize
+                height: width
                 locked: !modelData.unlocked
                 source: page.skinPaths[modelData.rewardSkinId] || ""
             }
@@ -68,39 +72,40 @@ Page {
             Column {
                 id: entry
                 anchors.left: badge.right
-                anchors.leftMargin: Theme.margin
+                anchors.leftMargin: look.margin
                 anchors.right: parent.right
-                anchors.rightMargin: Theme.margin
+                anchors.rightMargin: look.margin
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: 4
+                spacing: look.spacing / 2
 
                 Row {
                     width: parent.width
-                    spacing: Theme.spacing
+                    spacing: look.spacing
 
                     Text {
-                        width: parent.width - stateLabel.width - Theme.spacing
+                        width: parent.width - stateLabel.width - look.spacing
                         elide: Text.ElideRight
                         text: names.achievementTitle(modelData.code)
-                        font.pixelSize: Theme.fontNormal
+                        font.pixelSize: look.fontNormal
                         font.bold: true
-                        color: Theme.text
+                        color: look.text
                     }
                     Text {
                         id: stateLabel
                         text: modelData.unlocked ? qsTr("Unlocked") : qsTr("Locked")
-                        font.pixelSize: Theme.fontSmall
-                        color: modelData.unlocked ? Theme.good : Theme.secondaryText
+                        font.pixelSize: look.fontSmall
+                        color: modelData.unlocked ? look.good : look.secondaryText
                     }
                 }
                 Text {
                     width: parent.width
                     wrapMode: Text.Wrap
                     text: hidden ? "???" : names.condition(modelData)
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.secondaryText
+                    font.pixelSize: look.fontSmall
+                    color: look.secondaryText
                 }
                 ProgressBar {
+                    look: page.look
                     width: parent.width
                     value: modelData.progressValue
                     maximum: modelData.targetValue
@@ -109,8 +114,8 @@ Page {
                     text: hidden ? qsTr("Progress: ???")
                                  : qsTr("Progress: %1 / %2").arg(modelData.progressValue)
                                    .arg(modelData.targetValue)
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.secondaryText
+                    font.pixelSize: look.fontSmall
+                    color: look.secondaryText
                 }
             }
         }

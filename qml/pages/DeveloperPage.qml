@@ -4,11 +4,12 @@ import "../components/Theme.js" as Theme
 
 // For developers: finishes a run typed by hand and shows what the settlement
 // answers, so the backend's own checks can be tried. Players never meet it.
-Page {
+Column {
     id: page
     objectName: "developerPage"
 
     property var core
+    property QtObject look: Look {}
     // The run waiting for its settlement, and the acknowledgement waiting for its answer.
     property string pendingGameId: ""
     property string pendingRequestId: ""
@@ -93,16 +94,20 @@ Page {
         }
     }
 
+    spacing: look.spacing
+
     Names {
         id: names
     }
 
     SectionHeader {
+        look: page.look
         width: parent.width
         text: qsTr("Finish a run")
     }
 
     LabeledField {
+        look: page.look
         id: modeField
         width: parent.width
         label: qsTr("Mode")
@@ -112,36 +117,41 @@ Page {
     Grid {
         width: parent.width
         columns: 2
-        columnSpacing: Theme.spacing
-        rowSpacing: Theme.spacing
+        columnSpacing: look.spacing
+        rowSpacing: look.spacing
 
         LabeledField {
+            look: page.look
             id: scoreField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Score")
             text: "60"
         }
         LabeledField {
+            look: page.look
             id: jumpsField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Jumps")
             text: "12"
         }
         LabeledField {
+            look: page.look
             id: sectionJumpsField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Most jumps in a section")
             text: "4"
         }
         LabeledField {
+            look: page.look
             id: wallsField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Wall collisions")
             text: "1"
         }
         LabeledField {
+            look: page.look
             id: blocksField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Block collisions")
             text: "2"
         }
@@ -150,15 +160,17 @@ Page {
             height: 1
         }
         LabeledField {
+            look: page.look
             id: deathYField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Death position Y")
             placeholder: qsTr("none")
             text: "1250.5"
         }
         LabeledField {
+            look: page.look
             id: deathXField
-            width: (parent.width - Theme.spacing) / 2
+            width: (parent.width - look.spacing) / 2
             label: qsTr("Death position X")
             placeholder: qsTr("none")
             text: "-64"
@@ -166,6 +178,7 @@ Page {
     }
 
     OptionRow {
+        look: page.look
         id: endReason
         width: parent.width
         label: qsTr("End reason")
@@ -179,6 +192,7 @@ Page {
     }
 
     ActionButton {
+        look: page.look
         width: parent.width
         primary: true
         text: qsTr("Finish run")
@@ -190,12 +204,13 @@ Page {
         width: parent.width
         wrapMode: Text.Wrap
         text: page.status
-        font.pixelSize: Theme.fontNormal
-        color: Theme.text
+        font.pixelSize: look.fontNormal
+        color: look.text
         visible: text.length > 0
     }
 
     SectionHeader {
+        look: page.look
         width: parent.width
         text: qsTr("Result")
         visible: page.settlement !== null
@@ -203,70 +218,71 @@ Page {
 
     Rectangle {
         width: parent.width
-        height: result.height + 2 * Theme.margin
-        radius: 8
-        color: Theme.panel
+        height: result.height + 2 * look.margin
+        radius: look.radius
+        color: look.panel
         visible: page.settlement !== null
 
         Column {
             id: result
-            x: Theme.margin
-            y: Theme.margin
-            width: parent.width - 2 * Theme.margin
-            spacing: Theme.spacing
+            x: look.margin
+            y: look.margin
+            width: parent.width - 2 * look.margin
+            spacing: look.spacing
 
             Text {
                 text: page.settlement && page.settlement.success ? qsTr("Settled") : qsTr("Not settled")
-                font.pixelSize: Theme.fontNormal
+                font.pixelSize: look.fontNormal
                 font.bold: true
-                color: page.settlement && page.settlement.success ? Theme.good : Theme.bad
+                color: page.settlement && page.settlement.success ? look.good : look.bad
             }
             Text {
                 text: qsTr("Best score of the mode: %1")
                       .arg(page.settlement ? page.settlement.bestScore : "")
-                font.pixelSize: Theme.fontNormal
-                color: Theme.text
+                font.pixelSize: look.fontNormal
+                color: look.text
             }
             Text {
                 width: parent.width
                 wrapMode: Text.Wrap
                 text: page.settlement && page.settlement.rewards.length > 0
                       ? qsTr("New rewards!") : qsTr("No rewards waiting.")
-                font.pixelSize: Theme.fontNormal
-                color: Theme.secondaryText
+                font.pixelSize: look.fontNormal
+                color: look.secondaryText
             }
 
             Repeater {
                 model: page.settlement ? page.settlement.rewards : []
 
                 Row {
-                    spacing: Theme.margin
+                    spacing: look.margin
 
                     SkinImage {
-                        width: 72
-                        height: 72
+                        width: look.iconSize
+                        height: width
                         source: modelData.skinPath || ""
                     }
                     Column {
                         anchors.verticalCenter: parent.verticalCenter
-                        spacing: 4
+                        spacing: look.spacing / 2
 
                         Text {
                             text: names.achievementTitle(modelData.code)
-                            font.pixelSize: Theme.fontNormal
+                            font.pixelSize: look.fontNormal
                             font.bold: true
-                            color: Theme.text
+                            color: look.text
                         }
                         Text {
                             text: qsTr("Skin: %1").arg(modelData.skinId || qsTr("none"))
-                            font.pixelSize: Theme.fontSmall
-                            color: Theme.secondaryText
+                            font.pixelSize: look.fontSmall
+                            color: look.secondaryText
                         }
                     }
                 }
             }
 
             ActionButton {
+                look: page.look
                 width: parent.width
                 text: qsTr("Collect rewards")
                 visible: page.settlement !== null && page.settlement.rewards.length > 0

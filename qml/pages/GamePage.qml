@@ -23,6 +23,13 @@ Item {
     // Set while the application quits: the run is then stored at once.
     property bool quitting: false
     property bool applicationActive: Qt.application.state === Qt.ApplicationActive
+    // False while the shell shows another page over this one.
+    property bool current: true
+    // Set by a shell that asks before a run is abandoned: leaving then only
+    // raises leaveAsked(), and the shell calls leaveRun() once the player agrees.
+    property bool confirmsLeaving: false
+    readonly property bool runGoing: session.state === GameSession.Running
+                                     || session.state === GameSession.Paused
     // False for a moment after a run ends, so a late jump tap does not
     // start the next run.
     readonly property bool canRestart: !restartGuard.running
@@ -32,6 +39,7 @@ Item {
     property alias session: session
 
     signal leave()
+    signal leaveAsked()
 
     focus: visible
 
@@ -78,10 +86,25 @@ Item {
     // Back, or the page going away: a run that is going ends as abandoned
     // and is stored.
     function leaveRun() {
-        if (session.state === GameSession.Running || session.state === GameSession.Paused)
+        finish()
+        leave()
+    }
+
+    // What leaving does to the run and its rewards, for a shell whose page
+    // goes away on its own (a back swipe).
+    function finish() {
+        if (runGoing)
             session.abandon()
         acknowledgeRewards()
-        leave()
+    }
+
+    function requestLeave() {
+        if (confirmsLeaving && runGoing) {
+            session.pause()
+            leaveAsked()
+        } else {
+            leaveRun()
+        }
     }
 
     // At quit the facade takes no more settlements: store the run directly.
@@ -147,12 +170,13 @@ Item {
 
     onApplicationActiveChanged: if (!applicationActive) session.pause()
     onVisibleChanged: if (!visible) session.pause()
+    onCurrentChanged: if (!current) session.pause()
 
     Keys.onLeftPressed: tap(-1)
     Keys.onRightPressed: tap(1)
     Keys.onSpacePressed: tap(session.velocityX > 0 ? -1 : 1)
-    Keys.onEscapePressed: leaveRun()
-    Keys.onBackPressed: leaveRun()
+    Keys.onEscapePressed: requestLeave()
+    Keys.onBackPressed: requestLeave()
 
     GameSession {
         id: session
@@ -568,7 +592,7 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: qsTr("Leave run")
                 fontSize: 22 * page.scaling
-                onClicked: page.leaveRun()
+                onClicked: page.requestLeave()
             }
         }
     }

@@ -5,11 +5,15 @@ import "../components/Theme.js" as Theme
 // The stored runs of one mode, newest first, with its best score and the
 // place of the latest death. The list is the backend's paged model: it reads
 // the next runs as the list scrolls towards its end, and refreshes itself
-// after every stored run.
-ListView {
+// after every stored run. Each shell puts `model`, `header` and `delegate`
+// into a list view of its own kind and tells `count` back.
+QtObject {
     id: page
 
     property var core
+    property QtObject look: Look {}
+    property int count: 0
+    readonly property var model: core ? core.gameRecordModel : null
     property int revision: 0
     property string mode: "endless"
     property int bestScore: 0
@@ -25,31 +29,23 @@ ListView {
 
     onModeChanged: reload()
     onRevisionChanged: reload()
-    onVisibleChanged: if (visible) reload()
     Component.onCompleted: reload()
 
-    model: core ? core.gameRecordModel : null
-    clip: true
-    boundsBehavior: Flickable.StopAtBounds
-    spacing: Theme.spacing
-    topMargin: Theme.margin
-    bottomMargin: Theme.margin
+    property QtObject names: Names {}
 
-    Names {
-        id: names
-    }
-
-    header: Column {
-        x: Theme.margin
-        width: page.width - 2 * Theme.margin
-        spacing: Theme.spacing
+    // Given the width of its parent, which the shell sets.
+    property Component header: Column {
+        width: parent ? parent.width : 0
+        spacing: look.spacing
 
         SectionHeader {
+            look: page.look
             width: parent.width
             text: qsTr("Runs")
         }
 
         LabeledField {
+            look: page.look
             width: parent.width
             label: qsTr("Mode (empty for all modes)")
             text: page.mode
@@ -58,9 +54,9 @@ ListView {
 
         Text {
             text: qsTr("Best score: %1").arg(page.bestScore)
-            font.pixelSize: Theme.fontNormal
+            font.pixelSize: look.fontNormal
             font.bold: true
-            color: Theme.text
+            color: look.text
         }
 
         Text {
@@ -69,45 +65,45 @@ ListView {
             text: page.deathPosition
                   ? qsTr("Latest death at y %1, x %2").arg(page.deathPosition.y).arg(page.deathPosition.x)
                   : qsTr("The latest run left no death position.")
-            font.pixelSize: Theme.fontNormal
-            color: Theme.text
+            font.pixelSize: look.fontNormal
+            color: look.text
         }
 
         Text {
             visible: page.count === 0
             text: qsTr("No runs yet.")
-            font.pixelSize: Theme.fontNormal
-            color: Theme.secondaryText
+            font.pixelSize: look.fontNormal
+            color: look.secondaryText
         }
     }
 
-    delegate: Rectangle {
-        x: Theme.margin
-        width: page.width - 2 * Theme.margin
-        height: details.height + 2 * Theme.spacing
-        radius: 8
-        color: Theme.panel
+    property Component delegate: Rectangle {
+        x: look.margin
+        width: ListView.view.width - 2 * look.margin
+        height: details.height + 2 * look.spacing
+        radius: look.radius
+        color: look.panel
 
         Column {
             id: details
-            x: Theme.margin
-            y: Theme.spacing
-            width: parent.width - 2 * Theme.margin
-            spacing: 2
+            x: look.margin
+            y: look.spacing
+            width: parent.width - 2 * look.margin
+            spacing: look.spacing / 4
 
             Row {
-                spacing: Theme.margin
+                spacing: look.margin
 
                 Text {
                     text: qsTr("%1 points").arg(model.score)
-                    font.pixelSize: Theme.fontNormal
+                    font.pixelSize: look.fontNormal
                     font.bold: true
-                    color: Theme.accent
+                    color: look.accent
                 }
                 Text {
                     text: names.endReason(model.endReason) + " · " + model.modeId
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.text
+                    font.pixelSize: look.fontSmall
+                    color: look.text
                 }
             }
             Text {
@@ -116,15 +112,15 @@ ListView {
                 text: qsTr("Jumps %1 (at most %2 in a section), walls %3, blocks %4")
                       .arg(model.jumpCount).arg(model.maxSectionJumpCount)
                       .arg(model.wallCollisionCount).arg(model.blockCollisionCount)
-                font.pixelSize: Theme.fontSmall
-                color: Theme.secondaryText
+                font.pixelSize: look.fontSmall
+                color: look.secondaryText
             }
             Text {
                 width: parent.width
                 elide: Text.ElideRight
                 text: model.createdAt
-                font.pixelSize: Theme.fontSmall
-                color: Theme.secondaryText
+                font.pixelSize: look.fontSmall
+                color: look.secondaryText
             }
         }
     }

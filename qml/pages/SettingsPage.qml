@@ -3,17 +3,21 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // The language index that start-up reads at the next start.
-Page {
+Column {
     id: page
+    objectName: "settingsView"
 
     property var core
+    property QtObject look: Look {}
     property int language: 2
     // Says which translation is in use; each translation names its own language.
     readonly property string interfaceLanguage: qsTr("Language of this interface: English")
 
+    spacing: look.spacing
     onCoreChanged: if (core) language = core.appSetting("APP_SETTING", "LANGUAGE", 2)
 
     SectionHeader {
+        look: page.look
         width: parent.width
         text: qsTr("Language")
     }
@@ -22,16 +26,16 @@ Page {
         width: parent.width
         wrapMode: Text.Wrap
         text: page.interfaceLanguage
-        font.pixelSize: Theme.fontNormal
-        color: Theme.text
+        font.pixelSize: look.fontNormal
+        color: look.text
     }
 
     Text {
         width: parent.width
         wrapMode: Text.Wrap
         text: qsTr("Takes effect at the next start.")
-        font.pixelSize: Theme.fontNormal
-        color: Theme.secondaryText
+        font.pixelSize: look.fontNormal
+        color: look.secondaryText
     }
 
     Repeater {
@@ -41,31 +45,31 @@ Page {
                 "Español", "日本語 · Japanese", "Русский"]
 
         Rectangle {
-            width: page.width - 2 * Theme.margin
-            height: name.implicitHeight + 2 * Theme.margin
-            radius: 8
-            color: page.language === index ? Theme.panelHighlight : Theme.panel
+            width: page.width
+            height: name.implicitHeight + 2 * look.margin
+            radius: look.radius
+            color: page.language === index ? look.panelHighlight : look.panel
 
             Rectangle {
                 id: mark
-                x: Theme.margin
+                x: look.margin
                 anchors.verticalCenter: parent.verticalCenter
-                width: 20
-                height: 20
-                radius: 10
-                color: page.language === index ? Theme.accent : "transparent"
-                border.color: Theme.accent
-                border.width: 2
+                width: look.fontNormal
+                height: width
+                radius: width / 2
+                color: page.language === index ? look.accent : "transparent"
+                border.color: look.accent
+                border.width: Math.max(1, look.fontNormal / 10)
             }
 
             Text {
                 id: name
                 anchors.left: mark.right
-                anchors.leftMargin: Theme.margin
+                anchors.leftMargin: look.margin
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData
-                font.pixelSize: Theme.fontNormal
-                color: Theme.text
+                font.pixelSize: look.fontNormal
+                color: look.text
             }
 
             MouseArea {

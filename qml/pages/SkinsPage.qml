@@ -3,10 +3,12 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // All skins; an unlocked one is worn after a tap, locked ones are dimmed.
-Page {
+Column {
     id: page
+    objectName: "skinsView"
 
     property var core
+    property QtObject look: Look {}
     property int revision: 0
     property var skins: []
     property string status: ""
@@ -29,11 +31,13 @@ Page {
         }
     }
 
+    spacing: look.spacing
     onRevisionChanged: reload()
     onVisibleChanged: if (visible) reload()
     Component.onCompleted: reload()
 
     SectionHeader {
+        look: page.look
         width: parent.width
         text: qsTr("Skins")
     }
@@ -42,31 +46,31 @@ Page {
         width: parent.width
         wrapMode: Text.Wrap
         text: page.status.length > 0 ? page.status : qsTr("Tap an unlocked skin to wear it.")
-        font.pixelSize: Theme.fontNormal
-        color: Theme.text
+        font.pixelSize: look.fontNormal
+        color: look.text
     }
 
     Grid {
         id: grid
         columns: 3
-        spacing: Theme.spacing
+        spacing: look.spacing
 
         Repeater {
             model: page.skins
 
             Rectangle {
-                width: (page.width - 2 * Theme.margin - 2 * grid.spacing) / 3
-                height: width + caption.height + Theme.spacing
-                radius: 8
-                color: modelData.selected ? Theme.panelHighlight : Theme.panel
-                border.color: modelData.selected ? Theme.accent : "transparent"
-                border.width: 3
+                width: (page.width - 2 * grid.spacing) / 3
+                height: width + caption.height + look.spacing
+                radius: look.radius
+                color: modelData.selected ? look.panelHighlight : look.panel
+                border.color: modelData.selected ? look.accent : "transparent"
+                border.width: Math.max(1, look.spacing / 3)
 
                 SkinImage {
                     id: face
-                    x: Theme.spacing
-                    y: Theme.spacing
-                    width: parent.width - 2 * Theme.spacing
+                    x: look.spacing
+                    y: look.spacing
+                    width: parent.width - 2 * look.spacing
                     height: width
                     locked: !modelData.unlocked
                     source: modelData.skinPath
@@ -82,9 +86,9 @@ Page {
                         horizontalAlignment: Text.AlignHCenter
                         elide: Text.ElideRight
                         text: modelData.skinName
-                        font.pixelSize: Theme.fontSmall
+                        font.pixelSize: look.fontSmall
                         font.bold: true
-                        color: Theme.text
+                        color: look.text
                     }
                     Text {
                         width: parent.width
@@ -92,10 +96,10 @@ Page {
                         text: modelData.selected ? qsTr("Worn")
                                                  : (modelData.unlocked ? qsTr("Unlocked")
                                                                        : qsTr("Locked"))
-                        font.pixelSize: Theme.fontSmall
-                        color: modelData.selected ? Theme.accent
-                                                  : (modelData.unlocked ? Theme.good
-                                                                        : Theme.secondaryText)
+                        font.pixelSize: look.fontSmall
+                        color: modelData.selected ? look.accent
+                                                  : (modelData.unlocked ? look.good
+                                                                        : look.secondaryText)
                     }
                 }
 

@@ -14,6 +14,8 @@ Item {
     property string modeId: "endless"
     property int bestScore: 0
     property string skinSource: "qrc:/assets/skins/default.png"
+    // The buttons for the other pages; a shell with a menu of its own hides them.
+    property bool showsPageButtons: true
     // Sizes follow the width, so the page fits any phone and a cover.
     readonly property real scaling: width / 540
 
@@ -144,6 +146,7 @@ Item {
 
         Grid {
             anchors.horizontalCenter: parent.horizontalCenter
+            visible: page.showsPageButtons
             columns: 2
             spacing: 12 * page.scaling
 

@@ -1,5 +1,6 @@
 #include "app/applicationcore.h"
 #include "app/appsettings.h"
+#include "app/platformmodules.h"
 #include "app/translationcandidates.h"
 #include "game/gamesession.h"
 
@@ -57,6 +58,8 @@ Q_DECL_EXPORT int main(int argc, char *argv[])
     app->installTranslator(translator);
 
     QQuickView *view = SailfishApp::createView();
+    // The front end picks its shell by what this engine can import.
+    PlatformModules::expose(view->engine());
     view->setSource(SailfishApp::pathTo(QStringLiteral("qml/harbour-hoplix.qml")));
     view->show();
     const int result = app->exec();

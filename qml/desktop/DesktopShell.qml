@@ -1,0 +1,188 @@
+import QtQuick 2.6
+import org.hoplix.hoplix 1.0
+import "../components"
+import "../pages"
+import "../components/Theme.js" as Theme
+
+// The desktop shell: the start screen, the game, and the pages reached from
+// the start screen, one at a time in one window, with a back button. Every
+// view takes its size from this item.
+Rectangle {
+    id: root
+    objectName: "desktopShell"
+
+    // "start", "game", "achievements", "skins", "runs", "settings" or
+    // "developer".
+    property string screen: "start"
+    // Raised whenever stored data may have changed, so pages read it again.
+    property int revision: 0
+    readonly property real scaling: width / 540
+    readonly property var titles: ({
+        "achievements": qsTr("Achievements"),
+        "skins": qsTr("Skins"),
+        "runs": qsTr("Runs"),
+        "settings": qsTr("Settings"),
+        "developer": qsTr("Developer: finish a run")
+    })
+
+    color: Theme.background
+
+    Look {
+        id: shellLook
+        scaling: root.scaling
+    }
+
+    function show(name) {
+        if (name === "game") {
+            screen = "game"
+            gamePage.open(startPage.modeId)
+        } else {
+            screen = name
+        }
+    }
+
+    ApplicationCore {
+        id: core
+
+        onGameSettled: {
+            gamePage.showSettlement(gameId, success, rewards, bestScore)
+            developerPage.showSettlement(gameId, success, rewards, bestScore)
+            root.revision++
+        }
+        onSkinRewardsAcknowledged: {
+            gamePage.showAcknowledgement(requestId, success)
+            developerPage.showAcknowledgement(requestId, success)
+            root.revision++
+        }
+    }
+
+    StartPage {
+        id: startPage
+        anchors.fill: parent
+        visible: root.screen === "start"
+        core: core
+        revision: root.revision
+        onPlay: root.show("game")
+        onOpenPage: root.show(name)
+    }
+
+    GamePage {
+        id: gamePage
+        anchors.fill: parent
+        visible: root.screen === "game"
+        core: core
+        onLeave: {
+            root.revision++
+            root.screen = "start"
+        }
+    }
+
+    Item {
+        id: pages
+        anchors.fill: parent
+        visible: root.screen !== "start" && root.screen !== "game"
+
+        HeaderBar {
+            id: header
+            width: parent.width
+            scaling: root.scaling
+            title: root.titles[root.screen] || ""
+            onBack: root.screen = "start"
+        }
+
+        Item {
+            anchors.top: header.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+
+            ScrollPage {
+                anchors.fill: parent
+                visible: root.screen === "achievements"
+                look: shellLook
+                AchievementsPage {
+                    width: parent.width
+                    look: shellLook
+                    core: core
+                    revision: root.revision
+                }
+            }
+            ScrollPage {
+                anchors.fill: parent
+                visible: root.screen === "skins"
+                look: shellLook
+                SkinsPage {
+                    width: parent.width
+                    look: shellLook
+                    core: core
+                    revision: root.revision
+                    onChanged: root.revision++
+                }
+            }
+            ListView {
+                id: recordsList
+                anchors.fill: parent
+                visible: root.screen === "runs"
+                onVisibleChanged: if (visible) records.reload()
+                model: records.model
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                spacing: shellLook.spacing
+                topMargin: shellLook.margin
+                bottomMargin: shellLook.margin
+                header: Item {
+                    width: recordsList.width
+                    height: recordsHeader.height + shellLook.spacing
+                    Loader {
+                        id: recordsHeader
+                        x: shellLook.margin
+                        width: parent.width - 2 * shellLook.margin
+                        sourceComponent: records.header
+                    }
+                }
+                delegate: records.delegate
+
+                RecordsPage {
+                    id: records
+                    look: shellLook
+                    core: core
+                    revision: root.revision
+                    count: recordsList.count
+                }
+            }
+            ScrollPage {
+                anchors.fill: parent
+                visible: root.screen === "settings"
+                look: shellLook
+                SettingsPage {
+                    id: settingsPage
+                    width: parent.width
+                    look: shellLook
+                    core: core
+                }
+            }
+            ScrollPage {
+                anchors.fill: parent
+                visible: root.screen === "developer"
+                look: shellLook
+                DeveloperPage {
+                    id: developerPage
+                    width: parent.width
+                    look: shellLook
+                    core: core
+                }
+            }
+        }
+    }
+
+    Keys.onEscapePressed: if (root.screen !== "game") root.screen = "start"
+    Keys.onBackPressed: if (root.screen !== "game") root.screen = "start"
+    focus: root.screen !== "game"
+
+    // Tells whoever reads the log (and the start-up test) that the front end
+    // is up, and which translation it got.
+    Component.onCompleted: {
+        // Closing the window or quitting while a run is going stores it.
+        Qt.application.aboutToQuit.connect(gamePage.storeOnQuit)
+        console.log("[harbour-hoplix] front end loaded:", settingsPage.interfaceLanguage)
+    }
+}

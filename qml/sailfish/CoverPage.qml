@@ -1,0 +1,93 @@
+import QtQuick 2.6
+import Sailfish.Silica 1.0
+import org.hoplix.game 1.0
+
+// The cover on the home screen: the worn face, the mode's best score and,
+// while a run is going or paused, its score. Nothing on it moves. Its action
+// pauses a run that is going, or brings the game up.
+CoverBackground {
+    id: cover
+    objectName: "cover"
+
+    property var core
+    property int revision: 0
+    property string modeId: "endless"
+    property var session: null
+    property int bestScore: 0
+    property string skinSource: "qrc:/assets/skins/default.png"
+    readonly property bool runGoing: session !== null
+                                     && (session.state === GameSession.Running
+                                         || session.state === GameSession.Paused)
+
+    signal action()
+
+    function reload() {
+        if (!core)
+            return
+        bestScore = Math.max(0, core.highestScore(modeId))
+        var skins = core.skins()
+        for (var i = 0; i < skins.length; ++i) {
+            if (skins[i].selected)
+                skinSource = skins[i].skinPath
+        }
+    }
+
+    onRevisionChanged: reload()
+    onModeIdChanged: reload()
+    Component.onCompleted: reload()
+
+    Column {
+        anchors.centerIn: parent
+        width: parent.width - 2 * Theme.paddingLarge
+        spacing: Theme.paddingMedium
+
+        Image {
+            objectName: "coverFace"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: parent.width * 0.5
+            height: width
+            source: cover.skinSource
+            sourceSize.width: 128
+            sourceSize.height: 128
+            smooth: true
+        }
+
+        Text {
+            objectName: "coverRunScore"
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: cover.runGoing
+            text: cover.session ? cover.session.score : ""
+            font.pixelSize: Theme.fontSizeHuge
+            font.bold: true
+            color: Theme.primaryColor
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: cover.runGoing
+            text: cover.session && cover.session.state === GameSession.Paused ? qsTr("Paused")
+                                                                               : qsTr("Playing")
+            font.pixelSize: Theme.fontSizeExtraSmall
+            color: Theme.secondaryColor
+        }
+
+        Text {
+            objectName: "coverBest"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: qsTr("Best score: %1").arg(cover.bestScore)
+            font.pixelSize: cover.runGoing ? Theme.fontSizeExtraSmall : Theme.fontSizeMedium
+            color: cover.runGoing ? Theme.secondaryColor : Theme.highlightColor
+        }
+    }
+
+    CoverActionList {
+        CoverAction {
+            objectName: "coverAction"
+            iconSource: cover.session && cover.session.state === GameSession.Running
+                        ? "image://theme/icon-cover-pause" : "image://theme/icon-cover-play"
+            onTriggered: cover.action()
+        }
+    }
+}

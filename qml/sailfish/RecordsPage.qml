@@ -1,0 +1,45 @@
+import QtQuick 2.6
+import Sailfish.Silica 1.0
+import "../pages" as Shared
+
+// The stored runs on the phone: the shared header and rows in a Silica list.
+Page {
+    id: page
+    objectName: "silicaRecordsPage"
+
+    property var core
+    property QtObject look
+    property int revision: 0
+
+    Shared.RecordsPage {
+        id: records
+        look: page.look
+        core: page.core
+        revision: page.revision
+        count: list.count
+    }
+
+    SilicaListView {
+        id: list
+        objectName: "recordsList"
+        anchors.fill: parent
+        model: records.model
+        spacing: page.look.spacing
+        header: Column {
+            width: list.width
+            spacing: page.look.spacing
+
+            PageHeader {
+                title: qsTr("Runs")
+            }
+            Loader {
+                x: page.look.margin
+                width: parent.width - 2 * page.look.margin
+                sourceComponent: records.header
+            }
+        }
+        delegate: records.delegate
+
+        VerticalScrollDecorator {}
+    }
+}

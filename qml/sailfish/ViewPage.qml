@@ -1,0 +1,90 @@
+import QtQuick 2.6
+import Sailfish.Silica 1.0
+import "../pages" as Shared
+
+// One of the pages reached from the pull-down menu (or, for the developer
+// page, a long press on the title): its shared body under a page header.
+Page {
+    id: page
+    objectName: "silicaViewPage"
+
+    // "achievements", "skins", "settings" or "developer".
+    property string name
+    property alias title: header.title
+    property var core
+    property QtObject look
+    property int revision: 0
+    // Relays the facade's answers to the developer page.
+    property QtObject hub
+    signal edited()
+
+    SilicaFlickable {
+        anchors.fill: parent
+        contentHeight: column.height + Theme.paddingLarge
+
+        Column {
+            id: column
+            width: parent.width
+
+            PageHeader {
+                id: header
+            }
+
+            Loader {
+                x: page.look.margin
+                width: parent.width - 2 * page.look.margin
+                sourceComponent: page.name === "achievements" ? achievements
+                               : page.name === "skins" ? skins
+                               : page.name === "settings" ? settings
+                               : page.name === "developer" ? developer : null
+            }
+        }
+
+        VerticalScrollDecorator {}
+    }
+
+    Component {
+        id: achievements
+        Shared.AchievementsPage {
+            look: page.look
+            core: page.core
+            revision: page.revision
+        }
+    }
+
+    Component {
+        id: skins
+        Shared.SkinsPage {
+            look: page.look
+            core: page.core
+            revision: page.revision
+            onChanged: page.edited()
+        }
+    }
+
+    Component {
+        id: settings
+        Shared.SettingsPage {
+            look: page.look
+            core: page.core
+        }
+    }
+
+    Component {
+        id: developer
+        Shared.DeveloperPage {
+            id: developerPage
+            look: page.look
+            core: page.core
+
+            Component.onCompleted: {
+                page.hub.settled.connect(developerPage.showSettlement)
+                page.hub.acknowledged.connect(developerPage.showAcknowledgement)
+            }
+            Component.onDestruction: {
+                page.hub.settled.disconnect(developerPage.showSettlement)
+                page.hub.acknowledged.disconnect(developerPage.showAcknowledgement)
+            }
+        }
+    }
+}

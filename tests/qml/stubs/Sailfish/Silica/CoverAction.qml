@@ -1,0 +1,6 @@
+import QtQuick 2.6
+
+QtObject {
+    property string iconSource
+    signal triggered()
+}

@@ -1,0 +1,6 @@
+import QtQuick 2.6
+
+Rectangle {
+    color: "#d02a2e3e"
+    radius: Theme.paddingMedium
+}

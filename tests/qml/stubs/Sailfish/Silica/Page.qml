@@ -1,0 +1,7 @@
+import QtQuick 2.6
+
+// Test stand-in: a page as the stack sees it.
+Item {
+    property int status: PageStatus.Inactive
+    property bool backNavigation: true
+}
