@@ -11,6 +11,9 @@ Item {
 
     property var core
     property string modeId: "endless"
+    // A fixed tower (a number as text) for tests and screenshots; empty gives
+    // the mode's own seed: a new one each run, or the day's.
+    property string seed: ""
     property int bestScore: 0
     property string skinSource: "qrc:/assets/skins/default.png"
     property var deathMarker: null
@@ -63,7 +66,7 @@ Item {
         newBest = false
         rewards = []
         pendingGameId = ""
-        session.prepare(mode, core.newGameId())
+        session.prepare(mode, core.newGameId(), seed)
         forceActiveFocus()
     }
 

@@ -146,6 +146,9 @@ Item {
 
         function test_itemCountStaysConstant() {
             var world = findChild(page, "world")
+            // A tower the autopilot is known to climb far: a random one may
+            // end early and prove less.
+            page.seed = "3"
             tapRight()
             var items = world.children.length
             compare(findChild(page, "itemPool").count, page.session.itemCount)
