@@ -12,7 +12,13 @@ endif()
 if(HOPLIX_BUILD_TESTS AND HOPLIX_BUILD_APP)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     set(packaging_check "${CMAKE_SOURCE_DIR}/tests/packaging/packaging_check.py")
-    foreach(check install-matches-files spec-parses harbour-rules installed-app-starts)
+    set(packaging_checks install-matches-files spec-parses installed-app-starts)
+    # The store's rules judge the binary as shipped: an instrumented build
+    # links the sanitizers' runtimes and is no such binary.
+    if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+        list(APPEND packaging_checks harbour-rules)
+    endif()
+    foreach(check ${packaging_checks})
         add_test(NAME packaging_${check}
             COMMAND "${Python3_EXECUTABLE}" "${packaging_check}" ${check}
                 "${CMAKE_SOURCE_DIR}" "${CMAKE_BINARY_DIR}")
