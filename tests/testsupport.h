@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -123,13 +124,17 @@ public:
     }
     ~DatabaseCheck() { QSqlDatabase::removeDatabase(name); }
 
+    QSqlQuery query(const QString &text, const QVariantList &values = {}) const
+    {
+        return sql(text, values, QSqlDatabase::database(name, false));
+    }
     // Every row's first column as text; a check that cannot run is a problem, not a pass.
     QStringList texts(const QString &text, const QVariantList &values = {}) const
     {
-        QSqlQuery query = sql(text, values, QSqlDatabase::database(name, false));
-        QStringList result(query.isActive() ? QStringList() : QStringList("cannot run: " + text));
-        while (query.next())
-            result << query.value(0).toString();
+        QSqlQuery rows = query(text, values);
+        QStringList result(rows.isActive() ? QStringList() : QStringList("cannot run: " + text));
+        while (rows.next())
+            result << rows.value(0).toString();
         return result;
     }
     QString value(const QString &text, const QVariantList &values = {}) const
