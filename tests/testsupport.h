@@ -2,14 +2,13 @@
 #define TESTSUPPORT_H
 
 // Fixtures shared by every test program: a configuration directory of its
-// own, direct SQL, runs to store, threads, and the database check and child
-// helpers of the reliability programs.
+// own, direct SQL, a run to store, and the database check and helper child
+// of the reliability programs.
 
 #include "storage/databaseconnection.h"
 
 #include <QCoreApplication>
-#include <QPair>
-#include <QProcessEnvironment>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
@@ -17,10 +16,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <QVariantMap>
 
-#include <functional>
 #include <memory>
 
 // Names as the application sets them, so the configuration location has the
@@ -37,28 +33,26 @@ class TestStorage
 {
 public:
     TestStorage()
-        : dir(new QTemporaryDir)
     {
+        setTestApplicationNames();
         DatabaseConnection::closeConnection();
-        qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     }
     ~TestStorage() { DatabaseConnection::closeConnection(); }
 
-    QString path() const { return dir->path(); }
+    QString path() const { return dir.path(); }
     static QString configLocation()
     {
-        return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QLatin1Char('/')
-                + QCoreApplication::organizationName() + QLatin1Char('/')
+        return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/org.hoplix/")
                 + QCoreApplication::applicationName();
     }
     static QString databasePath() { return configLocation() + "/db/harbour-hoplix.db"; }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    QTemporaryDir dir;
 };
 
-// Runs one statement on a connection (the calling thread's by default); for
-// arranging and inspecting rows directly.
+// Runs one statement on a connection (the calling thread's by default).
 inline QSqlQuery sql(const QString &text, const QVariantList &values = QVariantList(),
                      const QSqlDatabase &db = DatabaseConnection::database())
 {
@@ -77,6 +71,14 @@ inline QVariant sqlValue(const QString &text, const QVariantList &values = QVari
     return query.next() ? query.value(0) : QVariant();
 }
 
+inline QSet<QString> setOf(const QStringList &list)
+{
+    QSet<QString> set;
+    for (const QString &item : list)
+        set.insert(item);
+    return set;
+}
+
 // A finished run as the front end hands it over.
 inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
                                const QString &modeId = QStringLiteral("endless"),
@@ -86,75 +88,30 @@ inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
             {"modeId", modeId},
             {"score", score},
             {"endReason", endReason},
-            {"startedAt", "2025-01-31T08:00:00Z"},
-            {"endedAt", "2025-01-31T08:05:09Z"},
-            {"deathWorldY", 12.5},
-            {"deathWorldX", -3.25},
+            {"startedAt", "s"},
+            {"endedAt", "e"},
+            {"deathWorldY", 1.5},
+            {"deathWorldX", -2.0},
             {"jumpCount", 7},
             {"maxSectionJumpCount", 3},
             {"wallCollisionCount", 1},
             {"blockCollisionCount", 2}};
 }
 
-// Runs work on a thread of its own, with a connection of its own that is
-// closed before the thread ends.
-class WorkThread : public QThread
-{
-public:
-    explicit WorkThread(const std::function<bool()> &work)
-        : work(work)
-    { }
-    // True when the thread finished in time and its work reported success.
-    bool succeeded() { return wait(120000) && ok; }
-
-private:
-    void run() override
-    {
-        ok = work();
-        DatabaseConnection::closeConnection();
-    }
-    std::function<bool()> work;
-    bool ok = false;
-};
-
-inline bool onOtherThread(const std::function<bool()> &work)
-{
-    WorkThread thread(work);
-    thread.start();
-    return thread.succeeded();
-}
-
-// Runs work on the calling thread and, at the same time, on a new thread;
-// true when both report success. The argument names the thread.
-inline bool onTwoThreads(const std::function<bool(const QString &)> &work)
-{
-    WorkThread other([&] { return DatabaseConnection::initialize() && work("worker"); });
-    other.start();
-    const bool ok = work(QStringLiteral("gui"));
-    return other.succeeded() && ok;
-}
-
-// --- For the reliability programs (tests/reliability/) ---
-
-// How many times a stress loop runs: the CI size, or scaled when
-// HOPLIX_STRESS is set (to a number, that factor, also below 1 for the slow
-// sanitizer builds; to anything else, ten times).
+// How many times a stress loop runs: the CI size, or scaled by HOPLIX_STRESS
+// (a factor, also below 1 for the slow sanitizer builds; anything else: 10).
 inline int stressScaled(int ciCount)
 {
-    const QByteArray stress = qgetenv("HOPLIX_STRESS");
-    if (stress.isEmpty())
-        return ciCount;
     bool ok = false;
-    const double factor = stress.toDouble(&ok);
-    return qMax(1, int(ciCount * (ok && factor > 0 ? factor : 10)));
+    const double factor = qgetenv("HOPLIX_STRESS").toDouble(&ok);
+    return qgetenv("HOPLIX_STRESS").isEmpty()
+            ? ciCount
+            : qMax(1, int(ciCount * (ok && factor > 0 ? factor : 10)));
 }
 
-inline void ignoreMessages(QtMsgType, const QMessageLogContext &, const QString &) { }
-
-// Opens the database file on a connection of its own, so the check sees
-// exactly what the next process to open the file would see (a hot journal
-// left by a killed writer is rolled back here), and closes it again when
-// done so no read lock outlives the check.
+// The database file on a connection of its own, as the next process to open
+// it would see it (a hot journal left by a killed writer is rolled back), and
+// closed when done so no read lock outlives the check.
 class DatabaseCheck
 {
 public:
@@ -165,40 +122,69 @@ public:
         db.setDatabaseName(path);
         opened = db.open();
     }
-    ~DatabaseCheck()
-    {
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
+    ~DatabaseCheck() { QSqlDatabase::removeDatabase(name); }
 
-    // Every row, each column as text. A check that cannot run is a problem,
-    // not a pass.
-    QList<QStringList> rows(const QString &text, const QVariantList &values = {}) const
+    QSqlQuery query(const QString &text, const QVariantList &values = {}) const
     {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        query.prepare(text);
-        for (const QVariant &v : values)
-            query.addBindValue(v);
-        if (!query.exec())
-            return {QStringList(QStringLiteral("cannot run: ") + text)};
-        QList<QStringList> result;
-        while (query.next()) {
-            result.append(QStringList());
-            for (int i = 0; i < query.record().count(); ++i)
-                result.last() << query.value(i).toString();
-        }
-        return result;
+        return sql(text, values, QSqlDatabase::database(name, false));
     }
+    // Every row's first column as text; a check that cannot run is a problem, not a pass.
     QStringList texts(const QString &text, const QVariantList &values = {}) const
     {
-        QStringList result;
-        for (const QStringList &row : rows(text, values))
-            result << row.first();
+        QSqlQuery rows = query(text, values);
+        QStringList result(rows.isActive() ? QStringList() : QStringList("cannot run: " + text));
+        while (rows.next())
+            result << rows.value(0).toString();
         return result;
     }
-    QString value(const QString &text, const QVariantList &values = QVariantList()) const
+    QString value(const QString &text, const QVariantList &values = {}) const
     {
         return texts(text, values).value(0);
+    }
+
+    // Every problem found, joined; empty when the database is sound. With
+    // singleMode (all runs in one mode) the achievements that count over one
+    // mode's runs are checked against the runs too.
+    QString problems(bool singleMode) const
+    {
+        if (!opened)
+            return QStringLiteral("cannot open the database");
+        QStringList found = texts(QStringLiteral("PRAGMA integrity_check"));
+        found.removeAll(QStringLiteral("ok"));
+        found << texts("SELECT id||' stored twice' FROM game_records GROUP BY id HAVING COUNT(*)>1")
+              << texts("SELECT 'catalogue incomplete' WHERE (SELECT COUNT(*) FROM achievements)<>8")
+              // A half-written settlement would leave one without the other.
+              << texts("SELECT a.code||' without its skin' FROM achievements a LEFT JOIN skins s "
+                       "ON s.id=a.reward_skin_id WHERE a.is_unlocked AND a.reward_skin_id IS NOT "
+                       "NULL AND NOT COALESCE(s.is_unlocked,0)")
+              << texts("SELECT code||' unlocked below target' FROM achievements WHERE "
+                       "is_unlocked AND progress_value<>target_value")
+              << totalsProblem();
+        // A locked achievement holds its figure of the runs clamped to its
+        // target; an unlocked one needs the figure to have reached it, except
+        // the streak, which may have broken since.
+        const QStringList follows{
+                "score_50,score_200,score_500", "SELECT MAX(score) FROM game_records",
+                "stay_in_place", "SELECT MAX(max_section_jump_count) FROM game_records",
+                // From here on over one mode's runs.
+                "every_point_counts", "SELECT SUM(score) FROM game_records", "headstrong",
+                "SELECT SUM(wall_collision_count+block_collision_count) FROM game_records",
+                // Deaths scoring 0 to 10 since the last run that was not one.
+                "practice_more",
+                "SELECT COUNT(*) FROM (SELECT rowid FROM game_records ORDER BY rowid DESC LIMIT "
+                "10) WHERE rowid>(SELECT COALESCE(MAX(rowid),0) FROM game_records WHERE "
+                "end_reason='abandoned' OR score NOT BETWEEN 0 AND 10)"};
+        for (int i = 0; i < (singleMode ? follows.size() : 4); i += 2) {
+            found << texts(QStringLiteral("SELECT code||' progress '||progress_value||', runs say "
+                                          "'||f FROM (SELECT *, COALESCE((%1),0) AS f FROM "
+                                          "achievements WHERE instr(',%2,', ','||code||',')) "
+                                          "WHERE CASE WHEN is_unlocked THEN f<target_value AND "
+                                          "code<>'practice_more' ELSE "
+                                          "progress_value<>MIN(f,target_value) END")
+                                   .arg(follows.at(i + 1), follows.at(i)));
+        }
+        found.removeAll(QString());
+        return found.join(QStringLiteral("; "));
     }
 
     // Where the per-mode run totals (when the file has them) differ from the
@@ -218,79 +204,46 @@ public:
         return sums == totals ? QString() : "totals " + totals + " but runs " + sums;
     }
 
-    // Every problem found, joined; empty when the database is sound. With
-    // singleMode (all runs in one mode) the achievements that count over one
-    // mode's runs are checked too.
-    QString problems(bool singleMode) const
-    {
-        if (!opened)
-            return QStringLiteral("cannot open the database");
-        QStringList found = texts(QStringLiteral("PRAGMA integrity_check"));
-        if (found == QStringList(QStringLiteral("ok")))
-            found.clear();
-        const char *const checks[] = {
-                "SELECT id||' stored twice' FROM game_records GROUP BY id HAVING COUNT(*)>1",
-                "SELECT 'catalogue incomplete' WHERE (SELECT COUNT(*) FROM achievements)<>8",
-                // A half-written settlement would leave one without the other.
-                "SELECT a.code||' unlocked without its skin' FROM achievements a LEFT JOIN skins s "
-                "ON s.id=a.reward_skin_id WHERE a.is_unlocked=1 AND a.reward_skin_id IS NOT NULL "
-                "AND COALESCE(s.is_unlocked,0)=0",
-                "SELECT code||' unlocked below target' FROM achievements WHERE is_unlocked=1 AND "
-                "progress_value<>target_value"};
-        for (const char *check : checks)
-            found << texts(QLatin1String(check));
-        found << totalsProblem();
-        found.removeAll(QString());
-
-        // Achievements following a figure of the stored runs: a locked one
-        // holds the figure clamped to its target, an unlocked one needs the
-        // figure to have reached it - except the streak, which may have
-        // broken since.
-        const QList<QPair<QString, QString>> follows{
-                {"score_50,score_200,score_500", "SELECT MAX(score) FROM game_records"},
-                {"stay_in_place", "SELECT MAX(max_section_jump_count) FROM game_records"},
-                // From here on over one mode's runs.
-                {"every_point_counts", "SELECT SUM(score) FROM game_records"},
-                {"headstrong",
-                 "SELECT SUM(wall_collision_count+block_collision_count) FROM game_records"},
-                // Deaths scoring 0 to 10 since the last run that was not one.
-                {"practice_more",
-                 "SELECT COUNT(*) FROM (SELECT rowid FROM game_records ORDER BY rowid DESC "
-                 "LIMIT 10) WHERE rowid>(SELECT COALESCE(MAX(rowid),0) FROM game_records WHERE "
-                 "end_reason='abandoned' OR score NOT BETWEEN 0 AND 10)"}};
-        for (const auto &follow : follows.mid(0, singleMode ? follows.size() : 2)) {
-            found << texts(QStringLiteral("SELECT code||' progress '||progress_value||', runs say "
-                                          "'||f FROM (SELECT *, COALESCE((%1),0) AS f FROM "
-                                          "achievements WHERE instr(',%2,', ','||code||',')) "
-                                          "WHERE CASE WHEN is_unlocked THEN f<target_value AND "
-                                          "code<>'practice_more' ELSE "
-                                          "progress_value<>MIN(f,target_value) END")
-                                   .arg(follow.second, follow.first));
-        }
-        return found.join(QStringLiteral("; "));
-    }
-
 private:
     const QString name = QStringLiteral("reliability_check");
     bool opened;
 };
 
-// The helper child's environment: the given configuration directory.
-inline QProcessEnvironment childEnvironment(const QString &configHome)
+#ifdef HOPLIX_TEST_CHILD
+// Starts the helper child on a configuration directory of its own, with
+// extra environment variables.
+inline void startChild(QProcess &child, const QString &configHome, const QStringList &arguments,
+                       const QMap<QString, QString> &extra = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    return environment;
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+        environment.insert(it.key(), it.value());
+    child.setProcessEnvironment(environment);
+    child.setStandardErrorFile(QProcess::nullDevice());
+    child.start(QStringLiteral(HOPLIX_TEST_CHILD), arguments);
 }
 
-// Sorts the child's answers ("settled <id> <0|1>", "saved <id> <0|1>") by outcome.
+// Runs the child to its end: its answers, or nothing when it did not exit cleanly.
+inline QByteArray runChild(const QString &configHome, const QStringList &arguments,
+                           const QMap<QString, QString> &extra = {})
+{
+    QProcess child;
+    startChild(child, configHome, arguments, extra);
+    const bool clean = child.waitForFinished(20 * 60 * 1000)
+            && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    return clean ? child.readAllStandardOutput() : QByteArray();
+}
+
+// The ids of the child's answers ("settled <id> <0|1>", "saved <id> <0|1>") by outcome.
 inline void readAnswers(const QByteArray &output, QSet<QString> &succeeded, QSet<QString> &failed)
 {
     for (const QByteArray &line : output.split('\n')) {
         const QList<QByteArray> words = line.split(' ');
-        if (words.size() == 3)
+        if (words.size() == 3 && (words.first() == "settled" || words.first() == "saved"))
             (words.at(2) == "1" ? succeeded : failed).insert(QString::fromLatin1(words.at(1)));
     }
 }
+#endif
 
 #endif // TESTSUPPORT_H

@@ -60,14 +60,10 @@ void tst_ApplicationCore::counts_data()
     QTest::newRow("score as text") << score << QVariant(QStringLiteral("17")) << true << 17;
     QTest::newRow("score largest") << score << QVariant(2147483647.0) << true << 2147483647;
     QTest::newRow("score absent") << score << QVariant() << true << 0;
-    QTest::newRow("score 4294967301.0") << score << QVariant(4294967301.0) << false << 0;
     QTest::newRow("score 2147483648.0") << score << QVariant(2147483648.0) << false << 0;
     QTest::newRow("score 2147483647.6") << score << QVariant(2147483647.6) << false << 0;
-    QTest::newRow("score text 2147483648")
-            << score << QVariant(QStringLiteral("2147483648")) << false << 0;
     QTest::newRow("score NaN") << score << QVariant(nan) << false << 0;
     QTest::newRow("score abc") << score << QVariant(QStringLiteral("abc")) << false << 0;
-    QTest::newRow("score list") << score << QVariant(QVariantList{1}) << false << 0;
     QTest::newRow("score 64-bit") << score << QVariant(qlonglong(4294967301LL)) << false << 0;
     QTest::newRow("walls -2147483649.0") << walls << QVariant(-2147483649.0) << false << 0;
 }

@@ -38,9 +38,6 @@ void tst_Startup::startsFrontEnd_data()
                                  << "English" << true;
     QTest::newRow("German") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
                             << "Deutsch" << true;
-    // No Japanese file: the English one, through en_US.
-    QTest::newRow("Japanese missing") << QByteArray("[APP_SETTING]\nLANGUAGE=6\n") << "C"
-                                      << "English" << true;
     // Nothing to load at all: one warning, and the source texts.
     QTest::newRow("no translations installed") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
                                                << "English" << false;

@@ -2,23 +2,20 @@
 #define POWERCUTREPLAY_H
 
 // Rebuilds, from the sync shim's log, the files as a power cut at any point
-// of the log would leave them. The model is the one a file system promises
-// and no more: a file's data survives as of its last sync, a name (created,
-// renamed, linked, removed) as of the last sync of its directory. The torn
-// variant also lets each 512-byte piece of every write since a file's last
-// sync land or not, independently, the way a disk's sectors do.
+// of the log would leave them. The model is what a file system promises and
+// no more: a file's data survives as of its last sync, a name as of the last
+// sync of its directory. The torn variant also lets each 512-byte piece of
+// every write since a file's last sync land or not, as a disk's sectors do.
 
 #include "powercutevent.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QMap>
-#include <QString>
 #include <QVector>
 
+#include <cstring>
 #include <random>
 
 class PowerCutReplay
@@ -31,108 +28,79 @@ public:
         quint64 offset;
         QByteArray data;
     };
+    QVector<Event> events;
 
     bool load(const QString &logPath)
     {
         QFile file(logPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray log = file.readAll();
+        const QByteArray log = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        PowerCutEvent header;
         int at = 0;
-        while (at + int(sizeof(PowerCutEvent)) <= log.size()) {
-            PowerCutEvent header;
+        for (; at + int(sizeof header) <= log.size(); at += int(sizeof header + header.size)) {
             memcpy(&header, log.constData() + at, sizeof header);
-            at += int(sizeof header);
-            if (at + int(header.size) > log.size())
-                return false;
-            events.append(
-                    {header.kind, header.inode, header.offset, log.mid(at, int(header.size))});
-            at += int(header.size);
+            events.append({header.kind, header.inode, header.offset,
+                           log.mid(at + int(sizeof header), int(header.size))});
         }
-        return at == log.size();
+        return at == log.size() && !events.isEmpty();
     }
 
-    const QVector<Event> &log() const { return events; }
-
-    // Applies the next event of the log to the model.
     void apply(const Event &event)
     {
-        switch (event.kind) {
-        case 'O':
-            if (event.offset == 1 || !live.contains(event.inode))
-                newFile(event.inode);
-            names[QString::fromUtf8(event.data)] = live.value(event.inode);
-            break;
-        case 'N':
-            newFile(event.inode);
-            break;
-        case 'W':
-        case 'T':
-            if (live.contains(event.inode)) {
-                File &file = files[live.value(event.inode)];
-                change(file.current, event);
-                file.pending.append(event);
-            }
-            break;
-        case 'S':
-            if (live.contains(event.inode)) {
-                File &file = files[live.value(event.inode)];
-                file.durable = file.current;
-                file.pending.clear();
-            }
-            break;
-        case 'D': {
-            const QString dir = QString::fromUtf8(event.data);
-            for (auto it = durableNames.begin(); it != durableNames.end();) {
-                if (parentOf(it.key()) == dir)
-                    it = durableNames.erase(it);
+        const QString name = QString::fromUtf8(event.data);
+        int file = live.value(event.inode, -1);
+        if (event.kind == 'N' || (event.kind == 'O' && (event.offset == 1 || file < 0))) {
+            file = files.size();
+            live.insert(event.inode, file);
+            files.append(File());
+        }
+        if ((event.kind == 'O' || event.kind == 'L') && file >= 0)
+            names[name] = file;
+        if ((event.kind == 'W' || event.kind == 'T') && file >= 0) {
+            change(files[file].current, event);
+            files[file].pending.append(event);
+        }
+        if (event.kind == 'S' && file >= 0) {
+            files[file].durable = files[file].current;
+            files[file].pending.clear();
+        }
+        if (event.kind == 'D') {
+            for (const QString &path : names.keys() + durableNames.keys()) {
+                if (path.left(path.lastIndexOf('/')) != name)
+                    continue;
+                if (names.contains(path))
+                    durableNames[path] = names.value(path);
                 else
-                    ++it;
+                    durableNames.remove(path);
             }
-            for (auto it = names.cbegin(); it != names.cend(); ++it) {
-                if (parentOf(it.key()) == dir)
-                    durableNames.insert(it.key(), it.value());
-            }
-            break;
         }
-        case 'L':
-            if (live.contains(event.inode))
-                names[QString::fromUtf8(event.data)] = live.value(event.inode);
-            break;
-        case 'R': {
-            const QList<QByteArray> both = event.data.split('\0');
-            const QString from = QString::fromUtf8(both.value(0));
-            if (both.size() == 2 && names.contains(from))
-                names[QString::fromUtf8(both.at(1))] = names.take(from);
-            break;
-        }
-        case 'U':
-            names.remove(QString::fromUtf8(event.data));
-            break;
-        default:
-            break;
-        }
+        const int nul = event.data.indexOf('\0');
+        const QString from = QString::fromUtf8(event.data.left(nul));
+        if (event.kind == 'R' && names.contains(from))
+            names[QString::fromUtf8(event.data.mid(nul + 1))] = names.take(from);
+        if (event.kind == 'U')
+            names.remove(name);
     }
 
-    // Writes every file that would be found after a cut now, with the
-    // watched directory `from` replaced by `to`. With `tear`, each piece of
-    // the writes since the file's last sync lands with probability one half.
-    bool writeImage(const QString &from, const QString &to, std::mt19937 *tear = nullptr) const
+    // Every file found after a cut now, the watched directory `from` placed
+    // at `to`; with `tear`, each piece of unsynced writes lands with odds 1/2.
+    bool writeImage(const QString &from, const QString &to, std::mt19937 *tear) const
     {
         for (auto it = durableNames.cbegin(); it != durableNames.cend(); ++it) {
-            if (!it.key().startsWith(from))
-                continue;
-            const File &file = files.at(it.value());
-            QByteArray content = file.durable;
-            if (tear) {
-                for (const Event &pending : file.pending)
-                    tearInto(content, pending, *tear);
+            QByteArray content = files.at(it.value()).durable;
+            for (const Event &event : tear ? files.at(it.value()).pending : QVector<Event>()) {
+                for (quint64 at = event.offset, end = at + quint64(event.data.size());
+                     at < end || event.kind == 'T'; at = (at / 512 + 1) * 512) {
+                    const int piece = int(qMin(end, (at / 512 + 1) * 512) - at);
+                    if ((*tear)() % 2)
+                        change(content,
+                               {event.kind, 0, at, event.data.mid(int(at - event.offset), piece)});
+                    if (event.kind == 'T')
+                        break;
+                }
             }
-            const QString target = to + it.key().mid(from.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile out(target);
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || out.write(content) != content.size())
+            QFile out(to + it.key().mid(from.size()));
+            if (!QDir().mkpath(it.key().left(it.key().lastIndexOf('/')).replace(0, from.size(), to))
+                || !out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
                 return false;
         }
         return true;
@@ -146,8 +114,6 @@ private:
         QVector<Event> pending;
     };
 
-    static QString parentOf(const QString &path) { return path.left(path.lastIndexOf('/')); }
-
     static void change(QByteArray &content, const Event &event)
     {
         if (event.kind == 'T') {
@@ -160,31 +126,6 @@ private:
         memcpy(content.data() + event.offset, event.data.constData(), size_t(event.data.size()));
     }
 
-    static void tearInto(QByteArray &content, const Event &event, std::mt19937 &random)
-    {
-        if (event.kind == 'T') {
-            if (random() % 2)
-                change(content, event);
-            return;
-        }
-        const quint64 end = event.offset + quint64(event.data.size());
-        for (quint64 piece = event.offset; piece < end; piece = (piece / 512 + 1) * 512) {
-            const quint64 pieceEnd = qMin(end, (piece / 512 + 1) * 512);
-            if (random() % 2) {
-                change(content,
-                       {'W', event.inode, piece,
-                        event.data.mid(int(piece - event.offset), int(pieceEnd - piece))});
-            }
-        }
-    }
-
-    void newFile(quint64 inode)
-    {
-        live.insert(inode, files.size());
-        files.append(File());
-    }
-
-    QVector<Event> events;
     QVector<File> files;
     QHash<quint64, int> live;
     QMap<QString, int> names;

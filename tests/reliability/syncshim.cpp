@@ -1,13 +1,11 @@
-// Preloaded into a test process (LD_PRELOAD) to see what would reach the
-// disk. It wraps the calls through which SQLite and Qt write files and, under
-// HOPLIX_SHIM_DIR, logs every write, truncation, sync, rename, link and
-// unlink in the order they happen, with the data written, to the file named
-// by HOPLIX_SHIM_LOG. Text written to standard output is logged as a marker,
-// so the log also says what the process had confirmed at every point.
-// HOPLIX_SLOW_SYNC_MS ("20-50", or one number) makes every sync take that
-// long, the way cheap phone storage does. Several processes may append to one
-// log in turn; files are named by inode, so the next process continues where
-// the last one left off. The log is read by powercutreplay.h.
+// Preloaded (LD_PRELOAD) into the helper child to see what would reach the
+// disk. Under HOPLIX_SHIM_DIR it logs every write, truncation, sync and
+// change of names, in the order they happen and with the data written, to
+// HOPLIX_SHIM_LOG; text on standard output is logged as a marker, so the log
+// also says what the process had confirmed at every point. Several processes
+// may append to one log in turn: files are known by inode. With
+// HOPLIX_SLOW_SYNC_MS ("20-50", or one number) every sync takes that long,
+// as on cheap phone storage. powercutreplay.h reads the log.
 
 #include "powercutevent.h"
 
@@ -15,55 +13,24 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
+
+// The C library's own definition of a call this file replaces.
+#define REAL(name) reinterpret_cast<decltype(&::name)>(dlsym(RTLD_NEXT, #name))
 
 namespace {
 
-template<typename F>
-F real(const char *name)
-{
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-using OpenFn = int (*)(const char *, int, ...);
-using OpenAtFn = int (*)(int, const char *, int, ...);
-using WriteFn = ssize_t (*)(int, const void *, size_t);
-using PwriteFn = ssize_t (*)(int, const void *, size_t, off_t);
-using WritevFn = ssize_t (*)(int, const struct iovec *, int);
-using SyncFn = int (*)(int);
-using TruncateFn = int (*)(int, off_t);
-using RenameFn = int (*)(const char *, const char *);
-using RenameAtFn = int (*)(int, const char *, int, const char *);
-using RenameAt2Fn = int (*)(int, const char *, int, const char *, unsigned int);
-using UnlinkFn = int (*)(const char *);
-using UnlinkAtFn = int (*)(int, const char *, int);
-using LinkFn = int (*)(const char *, const char *);
-using LinkAtFn = int (*)(int, const char *, int, const char *, int);
-using CloseFn = int (*)(int);
-
-struct Tracked
-{
-    std::uint64_t inode = 0;
-    bool directory = false;
-    std::string path;
-};
-
-// Everything below is guarded by the one mutex; the log's order is the
-// order in which the calls took it.
 pthread_mutex_t mutex = PTHREAD_MUTEX_INITIALIZER;
 bool configured = false;
 int logFd = -1;
@@ -71,427 +38,265 @@ std::string watched;
 int slowMin = 0;
 int slowMax = 0;
 unsigned slowSeed = 20250131u;
-std::map<int, Tracked> fds;
+// Watched descriptors: the file's inode (0 for a directory) and its path.
+std::map<int, std::pair<std::uint64_t, std::string>> fds;
 
-void configure()
+// Holds the one mutex: the log's order is the order in which calls took it.
+struct Locked
 {
-    if (configured)
+    Locked()
+    {
+        pthread_mutex_lock(&mutex);
+        if (configured)
+            return;
+        configured = true;
+        const char *log = getenv("HOPLIX_SHIM_LOG");
+        const char *dir = getenv("HOPLIX_SHIM_DIR");
+        if (log && dir) {
+            watched = std::string(dir) + '/';
+            logFd = REAL(openat64)(AT_FDCWD, log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+        }
+        if (const char *slow = getenv("HOPLIX_SLOW_SYNC_MS")) {
+            const char *dash = strchr(slow, '-');
+            slowMin = atoi(slow);
+            slowMax = std::max(slowMin, dash ? atoi(dash + 1) : 0);
+        }
+    }
+    ~Locked() { pthread_mutex_unlock(&mutex); }
+};
+
+void record(char kind, std::uint64_t inode, std::uint64_t offset, const void *data, size_t size)
+{
+    if (logFd < 0)
         return;
-    configured = true;
-    const char *log = getenv("HOPLIX_SHIM_LOG");
-    const char *dir = getenv("HOPLIX_SHIM_DIR");
-    if (log && dir) {
-        watched = dir;
-        if (!watched.empty() && watched.back() != '/')
-            watched += '/';
-        logFd = real<OpenFn>("open64")(log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    const PowerCutEvent event = {kind, {}, std::uint32_t(size), inode, offset};
+    std::string bytes(reinterpret_cast<const char *>(&event), sizeof event);
+    bytes.append(static_cast<const char *>(data), size);
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = REAL(write)(logFd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0 && errno != EINTR)
+            abort(); // a log with a hole would make every later check a guess
+        done += size_t(std::max<ssize_t>(n, 0));
     }
-    if (const char *slow = getenv("HOPLIX_SLOW_SYNC_MS")) {
-        slowMin = atoi(slow);
-        const char *dash = strchr(slow, '-');
-        slowMax = dash ? atoi(dash + 1) : slowMin;
-        if (slowMax < slowMin)
-            slowMax = slowMin;
-    }
-}
-
-bool recording()
-{
-    return logFd >= 0;
 }
 
 bool isWatched(const std::string &path)
 {
-    return recording() && path.compare(0, watched.size(), watched) == 0;
+    return logFd >= 0 && (path.compare(0, watched.size(), watched) == 0 || path + '/' == watched);
 }
 
-void append(const void *data, size_t size)
+std::string resolve(int dir, const char *path)
 {
-    const char *bytes = static_cast<const char *>(data);
-    while (size > 0) {
-        const ssize_t n = real<WriteFn>("write")(logFd, bytes, size);
-        if (n <= 0) {
-            if (n < 0 && errno == EINTR)
-                continue;
-            abort(); // a log with a hole would make every later check a guess
-        }
-        bytes += n;
-        size -= size_t(n);
-    }
+    const auto it = fds.find(dir);
+    return path[0] == '/' || it == fds.end() ? std::string(path) : it->second.second + '/' + path;
 }
 
-void logEvent(char kind, std::uint64_t inode, std::uint64_t offset, const void *data,
-              std::uint32_t size)
+std::uint64_t fileOf(int fd)
 {
-    PowerCutEvent event;
-    memset(&event, 0, sizeof event);
-    event.kind = kind;
-    event.inode = inode;
-    event.offset = offset;
-    event.size = size;
-    append(&event, sizeof event);
-    if (size)
-        append(data, size);
+    Locked lock;
+    const auto it = fds.find(fd);
+    return it == fds.end() ? 0 : it->second.first;
 }
 
-// An absolute path for a name given relative to a directory descriptor.
-std::string resolve(int dirFd, const char *path)
+int openAt(int dir, const char *path, int flags, mode_t mode)
 {
-    if (!path)
-        return std::string();
-    if (path[0] == '/' || dirFd == AT_FDCWD)
-        return path;
-    const auto it = fds.find(dirFd);
-    return it == fds.end() ? std::string(path) : it->second.path + "/" + path;
-}
-
-void opened(int fd, const std::string &path, bool fresh, bool unnamed)
-{
-    struct stat st;
-    if (fd < 0 || fstat(fd, &st) != 0)
-        return;
-    Tracked tracked;
-    tracked.directory = S_ISDIR(st.st_mode);
-    tracked.path = path;
-    tracked.inode = st.st_ino;
-    fds[fd] = tracked;
-    if (tracked.directory)
-        return;
-    // The replay starts a new file at a creation, also when the file system
-    // hands out an inode number again after an unlink.
-    if (unnamed)
-        logEvent('N', tracked.inode, 0, nullptr, 0);
-    else
-        logEvent('O', tracked.inode, fresh ? 1 : 0, path.data(), std::uint32_t(path.size()));
-}
-
-bool exists(const std::string &path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
-
-int openCommon(int dirFd, const char *path, int flags, mode_t mode)
-{
-    pthread_mutex_lock(&mutex);
-    configure();
-    const std::string full = resolve(dirFd, path);
-    const bool watch = isWatched(full) || (recording() && full + "/" == watched);
     const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
-    const bool fresh = watch && !unnamed && (flags & O_CREAT) && !exists(full);
-    pthread_mutex_unlock(&mutex);
-
-    const int fd = real<OpenAtFn>("openat64")(dirFd, path, flags, mode);
-    if (fd >= 0 && watch) {
-        pthread_mutex_lock(&mutex);
-        opened(fd, full, fresh, unnamed);
-        const auto it = fds.find(fd);
-        if ((flags & O_TRUNC) && it != fds.end() && !it->second.directory)
-            logEvent('T', it->second.inode, 0, nullptr, 0);
-        pthread_mutex_unlock(&mutex);
+    std::string full;
+    bool fresh = false;
+    {
+        Locked lock;
+        full = resolve(dir, path);
+        struct stat st;
+        fresh = (flags & O_CREAT) && !unnamed && stat(full.c_str(), &st) != 0;
     }
+    const int fd = REAL(openat64)(dir, path, flags, mode);
+    struct stat st;
+    Locked lock;
+    if (fd < 0 || !isWatched(full) || fstat(fd, &st) != 0)
+        return fd;
+    fds[fd] = {S_ISDIR(st.st_mode) ? 0 : st.st_ino, full};
+    if (S_ISDIR(st.st_mode))
+        return fd;
+    // A creation starts a new file in the replay, also when the file system
+    // hands an inode number out again.
+    if (unnamed)
+        record('N', st.st_ino, 0, nullptr, 0);
+    else
+        record('O', st.st_ino, fresh, full.data(), full.size());
+    if (flags & O_TRUNC)
+        record('T', st.st_ino, 0, nullptr, 0);
     return fd;
 }
 
-mode_t modeArgument(int flags, va_list args)
+// Data that reached a watched file, or standard output (what was confirmed).
+ssize_t wrote(int fd, std::uint64_t offset, const void *data, ssize_t n)
+{
+    Locked lock;
+    const auto it = fds.find(fd);
+    if (n > 0 && it != fds.end() && it->second.first)
+        record('W', it->second.first, offset, data, size_t(n));
+    else if (n > 0 && fd == STDOUT_FILENO)
+        record('M', 0, 0, data, size_t(n));
+    return n;
+}
+
+// Logged before the sync starts: what another thread writes meanwhile counts
+// as unsynced, which only makes the model stricter.
+int beforeSync(int fd)
+{
+    int delay = 0;
+    {
+        Locked lock;
+        const auto it = fds.find(fd);
+        if (it != fds.end() && it->second.first)
+            record('S', it->second.first, 0, nullptr, 0);
+        else if (it != fds.end())
+            record('D', 0, 0, it->second.second.data(), it->second.second.size());
+        if (slowMax > 0)
+            delay = slowMin + int(rand_r(&slowSeed) % unsigned(slowMax - slowMin + 1));
+    }
+    timespec pause = {delay / 1000, long(delay % 1000) * 1000000L};
+    while (delay > 0 && nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
+    return fd;
+}
+
+int truncated(int fd, std::uint64_t size, int result)
+{
+    const std::uint64_t inode = fileOf(fd);
+    Locked lock;
+    if (result == 0 && inode)
+        record('T', inode, size, nullptr, 0);
+    return result;
+}
+
+// A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file (by
+// path, by descriptor, or by the descriptor's /proc link, as Qt names a file
+// it wrote without a name).
+int named(int result, char kind, int fromDir, const char *from, int toDir = AT_FDCWD,
+          const char *to = "", int flags = 0)
+{
+    if (result != 0 || !kind)
+        return result;
+    Locked lock;
+    const std::string a = resolve(fromDir, from);
+    const std::string b = resolve(toDir, to);
+    if (kind == 'U' && isWatched(a))
+        record('U', 0, 0, a.data(), a.size());
+    if (kind == 'R' && (isWatched(a) || isWatched(b))) {
+        const std::string both = a + '\0' + b;
+        record('R', 0, 0, both.data(), both.size());
+    }
+    if (kind == 'L' && isWatched(b)) {
+        int fd = (flags & AT_EMPTY_PATH) && !*from ? fromDir : -1;
+        if (fd < 0 && sscanf(from, "/proc/self/fd/%d", &fd) != 1)
+            fd = -1;
+        const auto it = fds.find(fd);
+        struct stat st;
+        const std::uint64_t inode = it != fds.end() ? it->second.first
+                : stat(b.c_str(), &st) == 0         ? st.st_ino
+                                                    : 0;
+        record('L', inode, 0, b.data(), b.size());
+    }
+    return result;
+}
+
+mode_t modeOf(int flags, va_list args)
 {
     return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
 }
 
-// A positional write of data that went to a watched file.
-void written(int fd, std::uint64_t offset, const void *data, ssize_t size)
-{
-    if (size <= 0)
-        return;
-    pthread_mutex_lock(&mutex);
-    const auto it = fds.find(fd);
-    if (it != fds.end() && !it->second.directory)
-        logEvent('W', it->second.inode, offset, data, std::uint32_t(size));
-    pthread_mutex_unlock(&mutex);
-}
-
-bool trackedFile(int fd)
-{
-    pthread_mutex_lock(&mutex);
-    configure();
-    const bool tracked = fds.count(fd) && !fds[fd].directory;
-    pthread_mutex_unlock(&mutex);
-    return tracked;
-}
-
-ssize_t writeCommon(int fd, const void *data, size_t size)
-{
-    pthread_mutex_lock(&mutex);
-    configure();
-    const bool marker = recording() && fd == STDOUT_FILENO;
-    const bool tracked = fds.count(fd) && !fds[fd].directory;
-    pthread_mutex_unlock(&mutex);
-    const off_t offset = tracked ? lseek(fd, 0, SEEK_CUR) : 0;
-    const ssize_t n = real<WriteFn>("write")(fd, data, size);
-    if (marker && n > 0) {
-        pthread_mutex_lock(&mutex);
-        logEvent('M', 0, 0, data, std::uint32_t(n));
-        pthread_mutex_unlock(&mutex);
-    } else if (tracked) {
-        written(fd, std::uint64_t(offset), data, n);
-    }
-    return n;
-}
-
-void sleepMs(int ms)
-{
-    struct timespec pause;
-    pause.tv_sec = ms / 1000;
-    pause.tv_nsec = long(ms % 1000) * 1000000L;
-    while (nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
-}
-
-int syncCommon(int fd, const char *name)
-{
-    int delay = 0;
-    pthread_mutex_lock(&mutex);
-    configure();
-    const auto it = fds.find(fd);
-    if (it != fds.end()) {
-        // Logged before the sync starts: what another thread writes while
-        // it runs counts as not synced, which only makes the model stricter.
-        if (it->second.directory)
-            logEvent('D', 0, 0, it->second.path.data(), std::uint32_t(it->second.path.size()));
-        else
-            logEvent('S', it->second.inode, 0, nullptr, 0);
-    }
-    if (slowMax > 0)
-        delay = slowMin + int(rand_r(&slowSeed) % unsigned(slowMax - slowMin + 1));
-    pthread_mutex_unlock(&mutex);
-    if (delay > 0)
-        sleepMs(delay);
-    return real<SyncFn>(name)(fd);
-}
-
-int truncateCommon(int fd, off_t size, const char *name)
-{
-    const int result = real<TruncateFn>(name)(fd, size);
-    pthread_mutex_lock(&mutex);
-    configure();
-    const auto it = fds.find(fd);
-    if (result == 0 && it != fds.end() && !it->second.directory)
-        logEvent('T', it->second.inode, std::uint64_t(size), nullptr, 0);
-    pthread_mutex_unlock(&mutex);
-    return result;
-}
-
-void renamed(int result, const std::string &from, const std::string &to)
-{
-    if (result != 0)
-        return;
-    pthread_mutex_lock(&mutex);
-    configure();
-    if (isWatched(from) || isWatched(to)) {
-        const std::string both = from + '\0' + to;
-        logEvent('R', 0, 0, both.data(), std::uint32_t(both.size()));
-    }
-    pthread_mutex_unlock(&mutex);
-}
-
-void unlinked(int result, const std::string &path)
-{
-    pthread_mutex_lock(&mutex);
-    configure();
-    if (result == 0 && isWatched(path))
-        logEvent('U', 0, 0, path.data(), std::uint32_t(path.size()));
-    pthread_mutex_unlock(&mutex);
-}
-
-// A new name for a file: by path, by descriptor (AT_EMPTY_PATH), or by the
-// descriptor's /proc link, as Qt names a file it wrote without a name.
-void linked(int result, int fromDir, const char *from, int flags, const std::string &to)
-{
-    if (result != 0)
-        return;
-    pthread_mutex_lock(&mutex);
-    configure();
-    if (isWatched(to)) {
-        std::uint64_t inode = 0;
-        int fd = -1;
-        if ((flags & AT_EMPTY_PATH) && from && !*from)
-            fd = fromDir;
-        else if (from && sscanf(from, "/proc/self/fd/%d", &fd) != 1)
-            fd = -1;
-        const auto it = fds.find(fd);
-        struct stat st;
-        if (it != fds.end())
-            inode = it->second.inode;
-        else if (stat(to.c_str(), &st) == 0)
-            inode = st.st_ino;
-        logEvent('L', inode, 0, to.data(), std::uint32_t(to.size()));
-    }
-    pthread_mutex_unlock(&mutex);
-}
-
 } // namespace
 
+// Every variant of a call goes through one path above.
+#define OPEN_VARIANT(name, dir, ...) \
+    int name(__VA_ARGS__ const char *path, int flags, ...) \
+    { \
+        va_list args; \
+        va_start(args, flags); \
+        const mode_t mode = modeOf(flags, args); \
+        va_end(args); \
+        return openAt(dir, path, flags, mode); \
+    }
+
 extern "C" {
-
-int open(const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeArgument(flags, args);
-    va_end(args);
-    return openCommon(AT_FDCWD, path, flags, mode);
-}
-
-int open64(const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeArgument(flags, args);
-    va_end(args);
-    return openCommon(AT_FDCWD, path, flags, mode);
-}
-
-int openat(int dirFd, const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeArgument(flags, args);
-    va_end(args);
-    return openCommon(dirFd, path, flags, mode);
-}
-
-int openat64(int dirFd, const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeArgument(flags, args);
-    va_end(args);
-    return openCommon(dirFd, path, flags, mode);
-}
+OPEN_VARIANT(open, AT_FDCWD, )
+OPEN_VARIANT(open64, AT_FDCWD, )
+OPEN_VARIANT(openat, dirFd, int dirFd, )
+OPEN_VARIANT(openat64, dirFd, int dirFd, )
 
 ssize_t write(int fd, const void *data, size_t size)
 {
-    return writeCommon(fd, data, size);
+    const off_t at = fileOf(fd) ? lseek(fd, 0, SEEK_CUR) : 0;
+    return wrote(fd, std::uint64_t(at), data, REAL(write)(fd, data, size));
 }
-
-ssize_t pwrite(int fd, const void *data, size_t size, off_t offset)
+ssize_t pwrite(int fd, const void *data, size_t size, off_t at)
 {
-    const ssize_t n = real<PwriteFn>("pwrite")(fd, data, size, offset);
-    if (trackedFile(fd))
-        written(fd, std::uint64_t(offset), data, n);
-    return n;
+    return wrote(fd, std::uint64_t(at), data, REAL(pwrite)(fd, data, size, at));
 }
-
-ssize_t pwrite64(int fd, const void *data, size_t size, off_t offset)
+ssize_t pwrite64(int fd, const void *data, size_t size, off64_t at)
 {
-    const ssize_t n = real<PwriteFn>("pwrite64")(fd, data, size, offset);
-    if (trackedFile(fd))
-        written(fd, std::uint64_t(offset), data, n);
-    return n;
+    return wrote(fd, std::uint64_t(at), data, REAL(pwrite64)(fd, data, size, at));
 }
-
 ssize_t writev(int fd, const struct iovec *parts, int count)
 {
-    if (!trackedFile(fd))
-        return real<WritevFn>("writev")(fd, parts, count);
-    std::vector<char> gathered;
-    for (int i = 0; i < count; ++i) {
-        const char *base = static_cast<const char *>(parts[i].iov_base);
-        gathered.insert(gathered.end(), base, base + parts[i].iov_len);
-    }
-    return writeCommon(fd, gathered.data(), gathered.size());
+    if (!fileOf(fd))
+        return REAL(writev)(fd, parts, count);
+    std::string gathered;
+    for (int i = 0; i < count; ++i)
+        gathered.append(static_cast<const char *>(parts[i].iov_base), parts[i].iov_len);
+    return write(fd, gathered.data(), gathered.size());
 }
-
 int fsync(int fd)
 {
-    return syncCommon(fd, "fsync");
+    return REAL(fsync)(beforeSync(fd));
 }
-
 int fdatasync(int fd)
 {
-    return syncCommon(fd, "fdatasync");
+    return REAL(fdatasync)(beforeSync(fd));
 }
-
 int ftruncate(int fd, off_t size)
 {
-    return truncateCommon(fd, size, "ftruncate");
+    return truncated(fd, std::uint64_t(size), REAL(ftruncate)(fd, size));
 }
-
-int ftruncate64(int fd, off_t size)
+int ftruncate64(int fd, off64_t size)
 {
-    return truncateCommon(fd, size, "ftruncate64");
+    return truncated(fd, std::uint64_t(size), REAL(ftruncate64)(fd, size));
 }
-
 int rename(const char *from, const char *to)
 {
-    const int result = real<RenameFn>("rename")(from, to);
-    renamed(result, from, to);
-    return result;
+    return named(REAL(rename)(from, to), 'R', AT_FDCWD, from, AT_FDCWD, to);
 }
-
 int renameat(int fromDir, const char *from, int toDir, const char *to)
 {
-    const int result = real<RenameAtFn>("renameat")(fromDir, from, toDir, to);
-    pthread_mutex_lock(&mutex);
-    const std::string a = resolve(fromDir, from);
-    const std::string b = resolve(toDir, to);
-    pthread_mutex_unlock(&mutex);
-    renamed(result, a, b);
-    return result;
+    return named(REAL(renameat)(fromDir, from, toDir, to), 'R', fromDir, from, toDir, to);
 }
-
-int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags)
+int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
 {
-    const int result = real<RenameAt2Fn>("renameat2")(fromDir, from, toDir, to, flags);
-    pthread_mutex_lock(&mutex);
-    const std::string a = resolve(fromDir, from);
-    const std::string b = resolve(toDir, to);
-    pthread_mutex_unlock(&mutex);
-    renamed(result, a, b);
-    return result;
+    return named(REAL(renameat2)(fromDir, from, toDir, to, flags), 'R', fromDir, from, toDir, to);
 }
-
 int unlink(const char *path)
 {
-    const int result = real<UnlinkFn>("unlink")(path);
-    unlinked(result, path);
-    return result;
+    return named(REAL(unlink)(path), 'U', AT_FDCWD, path);
 }
-
-int unlinkat(int dirFd, const char *path, int flags)
+int unlinkat(int dir, const char *path, int flags)
 {
-    const int result = real<UnlinkAtFn>("unlinkat")(dirFd, path, flags);
-    if (!(flags & AT_REMOVEDIR)) {
-        pthread_mutex_lock(&mutex);
-        const std::string full = resolve(dirFd, path);
-        pthread_mutex_unlock(&mutex);
-        unlinked(result, full);
-    }
-    return result;
+    return named(REAL(unlinkat)(dir, path, flags), flags & AT_REMOVEDIR ? 0 : 'U', dir, path);
 }
-
 int link(const char *from, const char *to)
 {
-    const int result = real<LinkFn>("link")(from, to);
-    linked(result, AT_FDCWD, from, 0, to);
-    return result;
+    return named(REAL(link)(from, to), 'L', AT_FDCWD, from, AT_FDCWD, to);
 }
-
 int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
 {
-    const int result = real<LinkAtFn>("linkat")(fromDir, from, toDir, to, flags);
-    pthread_mutex_lock(&mutex);
-    const std::string full = resolve(toDir, to);
-    pthread_mutex_unlock(&mutex);
-    linked(result, fromDir, from, flags, full);
-    return result;
+    return named(REAL(linkat)(fromDir, from, toDir, to, flags), 'L', fromDir, from, toDir, to,
+                 flags);
 }
-
 int close(int fd)
 {
-    pthread_mutex_lock(&mutex);
-    fds.erase(fd);
-    pthread_mutex_unlock(&mutex);
-    return real<CloseFn>("close")(fd);
+    {
+        Locked lock;
+        fds.erase(fd);
+    }
+    return REAL(close)(fd);
 }
-
 } // extern "C"

@@ -1,44 +1,29 @@
-// A helper process for the reliability tests. It drives ApplicationCore the
-// way the front end does and reports every answer on stdout, one line each,
-// flushed at once, so a parent that kills it knows exactly what it was told.
+// The helper process of the reliability tests. It drives ApplicationCore as
+// the front end does and reports every answer on standard output, one
+// write(2) per line, so a parent that kills it (or a tracer of its writes)
+// knows exactly what it had been told.
 //
-//   hoplix-testchild settle <seed> <prefix>
-//       settles runs (all in one mode) until it is killed, a few queued at a
-//       time, with a synchronous save on the GUI thread now and then.
-//   hoplix-testchild fill <seed> <prefix> <file-size-limit> <runs>
-//       the same with the file-size limit set and SIGXFSZ ignored, so the
-//       database cannot grow past the limit; exits after <runs> runs.
-//   hoplix-testchild session <seed> <prefix> <runs> <first-language>
-//       the same without limit, and after the answers also what the front
-//       end does besides: acknowledges every reward, unlocks and selects
-//       skins, and stores a rising language index from <first-language> on.
-//   hoplix-testchild backlog <seed> <prefix> <runs>
-//       queues all <runs> at once, and while the worker settles them the
-//       GUI thread makes one call every 20 ms, faster than a player leafing through
-//       the pages would: saveGameRecord, unlockSkin, selectSkin or
-//       achievements, each timed.
+//   settle <seed> <prefix>                runs until killed, three queued at a
+//                                         time, a synchronous save now and then
+//   fill <seed> <prefix> <limit> <runs>   the same under a file-size limit
+//                                         (SIGXFSZ ignored); exits after <runs>
+//   session <seed> <prefix> <runs> <lang> also acknowledges every reward,
+//                                         unlocks and selects skins, and stores
+//                                         a rising language index from <lang>
+//   backlog <seed> <prefix> <runs>        queues all runs at once; meanwhile the
+//                                         GUI thread makes a call every 20 ms
 //
-// Lines: "ready", "settled <id> <0|1>", "saved <id> <0|1>", "done"; in a
-// session also "acknowledged <request> <0|1> <code,code...>",
-// "unlocked <skin> <0|1>", "selected <skin> <0|1>", "language <index>";
-// in a backlog "call <name> <0|1> <milliseconds>".
-// Each line is one write(2) on standard output, so a tracer of the
-// process's writes sees it at the moment it is told.
+// Lines: "ready", "settled|saved <id> <0|1>", "done"; in a session also
+// "acknowledged <request> <0|1> <codes>", "unlocked|selected <skin> <0|1>",
+// "language <index>"; in a backlog "call <name> <0|1> <milliseconds>".
 
 #include "app/applicationcore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMap>
-#include <QObject>
-#include <QString>
-#include <QStringList>
-#include <QTextStream>
 #include <QTimer>
-#include <QVariantMap>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <sys/resource.h>
@@ -46,7 +31,6 @@
 
 namespace {
 
-const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
 const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   "clown",
                               "injured",   "smirking", "shouting", "determined"};
 
@@ -60,32 +44,63 @@ void report(const QString &line)
 class Driver : public QObject
 {
 public:
-    Driver(unsigned seed, const QString &prefix, int runs, int padding, int language)
+    Driver(const QByteArray &mode, unsigned seed, const QString &prefix, int runs, int language)
         : random(seed)
         , prefix(prefix)
         , runs(runs)
-        , padding(padding)
         , language(language)
     {
         connect(&core, &ApplicationCore::gameSettled, this,
-                [this](const QString &gameId, bool success, const QVariantList &rewards, int) {
-                    report(QStringLiteral("settled %1 %2").arg(gameId).arg(success ? 1 : 0));
+                [this](const QString &id, bool success, const QVariantList &rewards) {
+                    report(QStringLiteral("settled %1 %2").arg(id).arg(int(success)));
                     --inFlight;
                     if (this->language >= 0)
                         actLikeFrontEnd(rewards);
                     feed();
                 });
         connect(&core, &ApplicationCore::skinRewardsAcknowledged, this,
-                [this](const QString &requestId, bool success) {
+                [this](const QString &request, bool success) {
                     report(QStringLiteral("acknowledged %1 %2 %3")
-                                   .arg(requestId)
-                                   .arg(success ? 1 : 0)
-                                   .arg(acknowledging.take(requestId)));
+                                   .arg(request)
+                                   .arg(int(success))
+                                   .arg(acknowledging.take(request)));
                     feed();
                 });
+        // Large runs fill a limited file in a few settlements.
+        startedAt = mode == "fill" ? QString(3000, QLatin1Char('x')) : QStringLiteral("s");
+        if (mode == "backlog") {
+            queueDepth = runs;
+            connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+            guiCalls.start(20);
+        }
         report(QStringLiteral("ready"));
     }
 
+    void feed()
+    {
+        while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
+            const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++));
+            inFlight += core.submitGameRecord(run);
+            // Now and then the GUI thread writes too, competing for the lock.
+            if (!guiCalls.isActive() && random() % 4 == 0) {
+                const QString id = QStringLiteral("%1-s%2").arg(prefix).arg(submitted);
+                const QVariantMap s = nextRun(id);
+                const bool saved = core.saveGameRecord(
+                        id, "endless", s["score"].toInt(), s["endReason"].toString(), "", "", 1.5,
+                        -2.0, 4, s["maxSectionJumpCount"].toInt(), s["wallCollisionCount"].toInt());
+                report(QStringLiteral("saved %1 %2").arg(id).arg(int(saved)));
+            }
+        }
+        if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
+            // A timer due in the same pass of the event loop would still fire
+            // after exit() and report after "done".
+            guiCalls.stop();
+            report(QStringLiteral("done"));
+            QCoreApplication::exit(0);
+        }
+    }
+
+private:
     // After an answer: collect its rewards, and now and then change the
     // skin or the language, each reported once it returned.
     void actLikeFrontEnd(const QVariantList &rewards)
@@ -93,110 +108,55 @@ public:
         QStringList codes;
         for (const QVariant &reward : rewards)
             codes << reward.toMap().value(QStringLiteral("code")).toString();
-        const QString requestId = QStringLiteral("%1-a%2").arg(prefix).arg(submitted);
-        if (!codes.isEmpty() && !acknowledging.contains(requestId)
-            && core.acknowledgeSkinRewards(requestId, QVariantList() << codes))
-            acknowledging.insert(requestId, codes.join(QLatin1Char(',')));
+        const QString request = QStringLiteral("%1-a%2").arg(prefix).arg(submitted);
+        if (!codes.isEmpty() && !acknowledging.contains(request)
+            && core.acknowledgeSkinRewards(request, QVariantList() << codes))
+            acknowledging.insert(request, codes.join(QLatin1Char(',')));
         const unsigned roll = random() % 6;
         if (roll < 2) {
             const QString skin = QLatin1String(kSkins[random() % 9]);
             report(QStringLiteral("unlocked %1 %2").arg(skin).arg(int(core.unlockSkin(skin))));
             report(QStringLiteral("selected %1 %2").arg(skin).arg(int(core.selectSkin(skin))));
         } else if (roll == 2) {
-            ++language;
-            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), language);
+            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"),
+                               ++language);
             report(QStringLiteral("language %1").arg(language));
         }
     }
 
-    void startBacklog()
-    {
-        queueDepth = runs;
-        connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
-        guiCalls.start(20);
-    }
-
+    // One call of a player leafing through the pages, timed.
     void guiCall()
     {
         const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
-        const int which = calls % 4;
         const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
         QElapsedTimer clock;
         clock.start();
-        bool ok = false;
-        switch (which) {
-        case 0:
-            ok = core.saveGameRecord(QString(), "endless", calls % 9, "wall", "", "");
-            break;
-        case 1:
-            ok = core.unlockSkin(skin);
-            break;
-        case 2:
-            ok = core.selectSkin(skin);
-            break;
-        default:
-            ok = core.achievements().value(QStringLiteral("ok")).toBool();
-            break;
-        }
+        const bool ok = calls % 4 == 0
+                ? core.saveGameRecord(QString(), "endless", calls % 9, "wall", "", "")
+                : calls % 4 == 1 ? core.unlockSkin(skin)
+                : calls % 4 == 2 ? core.selectSkin(skin)
+                                 : core.achievements().value(QStringLiteral("ok")).toBool();
         report(QStringLiteral("call %1 %2 %3")
-                       .arg(QLatin1String(names[which]))
+                       .arg(QLatin1String(names[calls++ % 4]))
                        .arg(int(ok))
                        .arg(clock.elapsed()));
-        ++calls;
     }
 
-    void feed()
-    {
-        // A few runs queued at once, so the worker always has the next one
-        // waiting when the kill lands.
-        while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
-            const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted));
-            ++submitted;
-            if (core.submitGameRecord(run))
-                ++inFlight;
-            else
-                report(QStringLiteral("refused ") + run.value(QStringLiteral("id")).toString());
-            // Now and then the GUI thread writes too, competing for the lock.
-            if (!guiCalls.isActive() && random() % 4 == 0) {
-                const QVariantMap s = nextRun(QStringLiteral("%1-s%2").arg(prefix).arg(submitted));
-                const auto count = [&s](const char *key) { return s.value(key).toInt(); };
-                const bool saved = core.saveGameRecord(
-                        s.value("id").toString(), s.value("modeId").toString(), count("score"),
-                        s.value("endReason").toString(), s.value("startedAt").toString(),
-                        s.value("endedAt").toString(), 1.5, -2.0, count("jumpCount"),
-                        count("maxSectionJumpCount"), count("wallCollisionCount"),
-                        count("blockCollisionCount"));
-                report(QStringLiteral("saved %1 %2").arg(s.value("id").toString()).arg(int(saved)));
-            }
-        }
-        if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
-            guiCalls.stop();
-            report(QStringLiteral("done"));
-            QCoreApplication::quit();
-        }
-    }
-
-private:
     // Mostly small scores, so the total-score and streak achievements stay
-    // locked for a good while and their progress is worth checking; now and
-    // then a big one that unlocks a best-score achievement. Drawn one after
-    // the other: the order of arguments is unspecified.
+    // locked a good while and their progress is worth checking; now and then
+    // a big one. Drawn one after the other: argument order is unspecified.
     QVariantMap nextRun(const QString &id)
     {
+        const char *const reasons[] = {"wall", "block", "fall", "abandoned"};
         const unsigned roll = random() % 100;
-        const int score = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
-        QVariantMap run{{"id", id},
-                        {"modeId", "endless"},
-                        {"score", score},
-                        {"startedAt", "2025-01-31T08:05:09Z" + QString(padding, QLatin1Char('x'))},
-                        {"endedAt", "2025-01-31T08:06:00Z"}};
-        run.insert("endReason", QLatin1String(kReasons[random() % 4]));
-        run.insert("deathWorldY", double(random() % 1000) / 7.0);
-        run.insert("deathWorldX", double(random() % 1000) / 3.0);
-        run.insert("jumpCount", int(random() % 200));
-        run.insert("maxSectionJumpCount", int(random() % 32));
-        run.insert("wallCollisionCount", int(random() % 3));
-        run.insert("blockCollisionCount", int(random() % 3));
+        QVariantMap run{
+                {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
+        run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
+        run["endReason"] = QLatin1String(reasons[random() % 4]);
+        run["deathWorldY"] = double(random() % 1000) / 7.0;
+        run["jumpCount"] = int(random() % 200);
+        run["maxSectionJumpCount"] = int(random() % 32);
+        run["wallCollisionCount"] = int(random() % 3);
         return run;
     }
 
@@ -204,8 +164,8 @@ private:
     std::mt19937 random;
     QString prefix;
     int runs;
-    int padding;
     int language; // -1: no front-end actions
+    QString startedAt;
     QMap<QString, QString> acknowledging;
     int submitted = 0;
     int inFlight = 0;
@@ -218,46 +178,24 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s settle|fill|session|backlog <seed> <prefix> [...]\n",
-                     argv[0]);
-        return 2;
-    }
-    const QByteArray mode = argv[1];
-    int runs = -1;
-    int padding = 0;
-    int language = -1;
-    if (mode == "backlog") {
-        if (argc < 5)
-            return 2;
-        runs = QByteArray(argv[4]).toInt();
-    } else if (mode == "session") {
-        if (argc < 6)
-            return 2;
-        runs = QByteArray(argv[4]).toInt();
-        language = QByteArray(argv[5]).toInt();
-    } else if (mode == "fill") {
-        if (argc < 6)
-            return 2;
-        // The limit covers every regular file this process writes: the
-        // database, its journal and the settings file.
+    const QByteArray mode = argc > 3 ? argv[1] : "";
+    const auto number = [&](int i) { return i < argc ? QByteArray(argv[i]).toLongLong() : -1; };
+    if (mode == "fill") {
+        // Covers every regular file this process writes: the database, its
+        // log and the settings file.
         struct rlimit limit;
-        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(QByteArray(argv[4]).toLongLong());
+        limit.rlim_cur = limit.rlim_max = rlim_t(number(4));
         std::signal(SIGXFSZ, SIG_IGN);
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return 3;
-        runs = QByteArray(argv[5]).toInt();
-        padding = 3000;
+    } else if (mode != "settle" && mode != "session" && mode != "backlog") {
+        return 2;
     }
-
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-
-    Driver driver(QByteArray(argv[2]).toUInt(), QString::fromLocal8Bit(argv[3]), runs, padding,
-                  language);
-    if (mode == "backlog")
-        driver.startBacklog();
+    Driver driver(mode, unsigned(number(2)), QString::fromLocal8Bit(argv[3]),
+                  int(number(mode == "fill" ? 5 : 4)), mode == "session" ? int(number(5)) : -1);
     driver.feed();
     return app.exec();
 }

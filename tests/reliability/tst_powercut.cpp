@@ -1,123 +1,45 @@
 // Power cuts, modelled. The helper child runs two sessions on one
 // configuration directory under the sync shim, which logs every write and
-// sync it makes and everything it was told. From that log the files are
-// rebuilt as a power cut just before each sync would leave them, and every
-// image must hold what the child had been told before the cut: the runs
-// answered as settled or saved, the unlocked and selected skins, the
-// acknowledged rewards and the language setting, in a sound database whose
-// achievements agree with its runs.
+// sync and everything the child was told. The files are rebuilt as a cut
+// just before each sync would leave them, and every image must hold what the
+// child had been told by then: runs settled or saved, skins unlocked and
+// selected, rewards acknowledged, the language set, in a sound database
+// whose achievements agree with its runs.
 
 #include "powercutreplay.h"
 #include "testsupport.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QtTest>
-
-#include <random>
-
-namespace {
-
-QSet<QString> setOf(const QStringList &list)
-{
-    QSet<QString> set;
-    for (const QString &item : list)
-        set.insert(item);
-    return set;
-}
-
-// What the child had been told up to a point of the log.
-struct Confirmed
-{
-    bool ready = false;
-    QSet<QString> runs;
-    QSet<QString> unlocked;
-    QSet<QString> acknowledged;
-    QString selected = QStringLiteral("default");
-    int language = -1;
-
-    void read(const QByteArray &text)
-    {
-        for (const QByteArray &line : text.split('\n')) {
-            const QStringList words = QString::fromUtf8(line).split(QLatin1Char(' '));
-            const QString what = words.first();
-            const bool ok = words.value(2) == QLatin1String("1");
-            if (what == QLatin1String("ready"))
-                ready = true;
-            else if ((what == QLatin1String("settled") || what == QLatin1String("saved")) && ok)
-                runs.insert(words.at(1));
-            else if (what == QLatin1String("unlocked") && ok)
-                unlocked.insert(words.at(1));
-            else if (what == QLatin1String("selected") && ok)
-                selected = words.at(1);
-            else if (what == QLatin1String("acknowledged") && ok)
-                acknowledged.unite(setOf(words.value(3).split(QLatin1Char(','))));
-            else if (what == QLatin1String("language"))
-                language = words.value(1).toInt();
-        }
-    }
-};
-
-// The language index in a settings file, -1 when there is none.
-int storedLanguage(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    bool inGroup = false;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith('['))
-            inGroup = line.trimmed() == "[APP_SETTING]";
-        else if (inGroup && line.startsWith("LANGUAGE="))
-            return line.mid(9).trimmed().toInt();
-    }
-    return -1;
-}
-
-} // namespace
 
 class tst_PowerCut : public QObject
 {
     Q_OBJECT
-
 private slots:
     void initTestCase();
     void confirmedSurvives_data();
     void confirmedSurvives();
 
 private:
-    std::unique_ptr<TestStorage> storage;
+    TestStorage storage;
     PowerCutReplay recorded;
-    int answers = 0;
 };
 
 void tst_PowerCut::initTestCase()
 {
     setTestApplicationNames();
-    storage.reset(new TestStorage);
-    const QString logPath = storage->path() + QStringLiteral("/writes.log");
-    const QString watched = storage->path() + QStringLiteral("/org.hoplix");
-    const int runs = stressScaled(40);
-
     for (int session = 0; session < 2; ++session) {
-        QProcess child;
-        QProcessEnvironment environment = childEnvironment(storage->path());
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(HOPLIX_SYNC_SHIM));
-        environment.insert(QStringLiteral("HOPLIX_SHIM_LOG"), logPath);
-        environment.insert(QStringLiteral("HOPLIX_SHIM_DIR"), watched);
-        child.setProcessEnvironment(environment);
-        child.setStandardErrorFile(QProcess::nullDevice());
-        child.start(QStringLiteral(HOPLIX_TEST_CHILD),
-                    {QStringLiteral("session"), QString::number(7 + session),
-                     QStringLiteral("p%1").arg(session), QString::number(runs),
-                     QString::number(session * 1000)});
-        QVERIFY(child.waitForFinished(300000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
-        const QByteArray output = child.readAllStandardOutput();
+        const QByteArray output = runChild(
+                storage.path(),
+                {"session", QString::number(7 + session), QStringLiteral("p%1").arg(session),
+                 QString::number(stressScaled(40)), QString::number(session * 1000)},
+                {{"LD_PRELOAD", HOPLIX_SYNC_SHIM},
+                 {"HOPLIX_SHIM_LOG", storage.path() + "/writes.log"},
+                 {"HOPLIX_SHIM_DIR", storage.path() + "/org.hoplix"}});
         QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
-        answers += output.count('\n');
     }
-    QVERIFY(recorded.load(logPath));
+    QVERIFY(recorded.load(storage.path() + "/writes.log"));
 }
 
 void tst_PowerCut::confirmedSurvives_data()
@@ -130,93 +52,86 @@ void tst_PowerCut::confirmedSurvives_data()
 void tst_PowerCut::confirmedSurvives()
 {
     QFETCH(bool, torn);
-    const QString watched = storage->path() + QStringLiteral("/org.hoplix");
-    const QString relative = TestStorage::configLocation().mid(watched.size());
+    const QString watched = storage.path() + "/org.hoplix";
     QTemporaryDir imageRoot;
-    const QString image = imageRoot.path() + QStringLiteral("/image");
+    const QString relative = TestStorage::configLocation().mid(watched.size());
     std::mt19937 tear(20250131u);
+    const QVector<PowerCutReplay::Event> &log = recorded.events;
 
-    // The answer the child got after the cut when a selection was under
-    // way: either it or the one before may be found.
-    const QVector<PowerCutReplay::Event> &log = recorded.log();
-    QVector<QString> selectionAfter(log.size() + 1);
+    // A selection under way at the cut may already be in the file: the one
+    // the child is told next counts too.
+    QVector<QString> nextSelection(log.size() + 1);
     for (int i = log.size() - 1; i >= 0; --i) {
-        selectionAfter[i] = selectionAfter[i + 1];
-        const QByteArray &line = log.at(i).data;
-        if (log.at(i).kind == 'M' && line.startsWith("selected ") && line.endsWith(" 1\n"))
-            selectionAfter[i] = QString::fromUtf8(line.split(' ').at(1));
+        const QByteArray line = log.at(i).kind == 'M' ? log.at(i).data : QByteArray();
+        nextSelection[i] = line.startsWith("selected ") && line.endsWith(" 1\n")
+                ? QString::fromUtf8(line.split(' ').at(1))
+                : nextSelection[i + 1];
     }
 
     PowerCutReplay replay;
-    Confirmed confirmed;
-    int cuts = 0;
-    int imagesLosingRuns = 0;
+    QSet<QString> runs, unlocked, acknowledged;
+    QString selected = QStringLiteral("default");
+    bool ready = false;
+    int language = -1, cuts = 0;
     QStringList problems;
     for (int i = 0; i <= log.size(); ++i) {
-        const bool sync = i == log.size() || log.at(i).kind == 'S' || log.at(i).kind == 'D';
-        if (sync) {
-            // Just before a sync: the most the child was told for what has
-            // reached the disk so far.
-            ++cuts;
-            QDir(image).removeRecursively();
+        if (i == log.size() || log.at(i).kind == 'S' || log.at(i).kind == 'D') {
+            // A directory of its own for each image: QSettings caches what it read by path.
+            const QString image = imageRoot.path() + '/' + QString::number(++cuts);
+            const QString config = image + relative;
             QVERIFY(replay.writeImage(watched, image, torn ? &tear : nullptr));
             QStringList found;
-            const QString databasePath = image + relative + QStringLiteral("/db/harbour-hoplix.db");
-            if (QFile::exists(databasePath)) {
-                DatabaseCheck check(databasePath);
-                const QString damage = confirmed.ready ? check.problems(true)
-                        : check.texts(QStringLiteral("PRAGMA integrity_check")) == QStringList("ok")
-                        ? QString()
-                        : QStringLiteral("integrity");
-                if (!damage.isEmpty())
-                    found << damage;
-                const QSet<QString> stored
-                        = setOf(check.texts(QStringLiteral("SELECT id FROM game_records")));
-                const QSet<QString> lost = confirmed.runs - stored;
-                if (!lost.isEmpty()) {
-                    ++imagesLosingRuns;
-                    found << QStringLiteral("%1 runs lost").arg(lost.size());
-                }
-                const QSet<QString> unlocked = setOf(check.texts(
-                        QStringLiteral("SELECT skin_id FROM skins WHERE is_unlocked=1")));
-                if (!(confirmed.unlocked - unlocked).isEmpty())
-                    found << QStringLiteral("unlock lost");
-                const QStringList pending = check.texts(QStringLiteral(
-                        "SELECT code FROM achievements WHERE notification_pending=1"));
-                if (confirmed.acknowledged.intersects(setOf(pending)))
-                    found << QStringLiteral("acknowledgement lost");
-                const QStringList selected = check.texts(
-                        QStringLiteral("SELECT skin_id FROM skins WHERE is_selected=1"));
-                if (confirmed.ready
-                    && (selected.size() != 1
-                        || (selected.first() != confirmed.selected
-                            && selected.first() != selectionAfter.at(i))))
-                    found << QStringLiteral("selection %1, told %2")
-                                     .arg(selected.join(','), confirmed.selected);
-            } else if (confirmed.ready) {
-                found << QStringLiteral("database gone");
-                imagesLosingRuns += !confirmed.runs.isEmpty();
+            if (QFile::exists(config + "/db/harbour-hoplix.db")) {
+                DatabaseCheck check(config + "/db/harbour-hoplix.db");
+                found << (ready ? check.problems(true)
+                                  : check.value("PRAGMA integrity_check") == "ok" ? ""
+                                                                                  : "damaged");
+                const auto lost = [&](const QSet<QString> &told, const char *query) {
+                    return !(told - setOf(check.texts(QLatin1String(query)))).isEmpty();
+                };
+                if (lost(runs, "SELECT id FROM game_records"))
+                    found << "runs lost";
+                if (lost(unlocked, "SELECT skin_id FROM skins WHERE is_unlocked=1"))
+                    found << "unlock lost";
+                if (acknowledged.intersects(setOf(check.texts(
+                            "SELECT code FROM achievements WHERE notification_pending"))))
+                    found << "acknowledgement lost";
+                const QStringList worn = check.texts("SELECT skin_id FROM skins WHERE is_selected");
+                if (ready && worn != QStringList(selected) && worn != QStringList(nextSelection[i]))
+                    found << "selection " + worn.join(',') + ", told " + selected;
+            } else if (ready) {
+                found << "database gone";
             }
-            const int language = storedLanguage(image + relative + "/config/appSettings.conf");
-            if (language < confirmed.language)
-                found << QStringLiteral("language %1, told %2")
-                                 .arg(language)
-                                 .arg(confirmed.language);
+            QSettings settings(config + "/config/appSettings.conf", QSettings::IniFormat);
+            if (settings.value("APP_SETTING/LANGUAGE", -1).toInt() < language)
+                found << QStringLiteral("language older than %1").arg(language);
+            found.removeAll(QString());
+            QDir(image).removeRecursively();
             if (!found.isEmpty())
                 problems << QStringLiteral("cut before event %1: %2").arg(i).arg(found.join(", "));
         }
         if (i == log.size())
             break;
         replay.apply(log.at(i));
-        if (log.at(i).kind == 'M')
-            confirmed.read(log.at(i).data);
+        if (log.at(i).kind != 'M')
+            continue;
+        const QStringList words = QString::fromUtf8(log.at(i).data.trimmed()).split(' ');
+        const bool ok = words.value(2) == "1";
+        ready = ready || words.first() == "ready";
+        if (ok && (words.first() == "settled" || words.first() == "saved"))
+            runs.insert(words.at(1));
+        if (ok && words.first() == "unlocked")
+            unlocked.insert(words.at(1));
+        if (ok && words.first() == "selected")
+            selected = words.at(1);
+        if (ok && words.first() == "acknowledged")
+            acknowledged.unite(setOf(words.value(3).split(',')));
+        if (words.first() == "language")
+            language = words.value(1).toInt();
     }
-
-    qInfo("%d cut points over %d events, %d answers; %d images lost confirmed runs, %d images "
-          "with any problem",
-          cuts, log.size(), answers, imagesLosingRuns, problems.size());
+    qInfo("%d cut points over %d events; %d with a problem", cuts, log.size(), problems.size());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 5).join('\n')));
-    QVERIFY(confirmed.runs.size() > 20);
+    QVERIFY(runs.size() > 20);
 }
 
 QTEST_GUILESS_MAIN(tst_PowerCut)
