@@ -526,10 +526,24 @@ void runsPage()
     window.resize(540, 960);
     std::vector<double> openings;
     int shown = 0;
+    // The Runs view as the desktop shell hosts it: the page hands its paged
+    // model, header and delegate to a list view.
+    const QByteArray view
+            = "import QtQuick 2.6\n"
+              "import \"pages\"\n"
+              "ListView {\n"
+              "    id: view\n"
+              "    property alias core: records.core\n"
+              "    model: records.model\n"
+              "    header: Loader { width: parent.width; sourceComponent: records.header }\n"
+              "    delegate: records.delegate\n"
+              "    RecordsPage { id: records; count: view.count }\n"
+              "}\n";
     for (int i = 0; i < 15; ++i) {
-        QQmlComponent component(&engine,
-                                QUrl::fromLocalFile(QStringLiteral(HOPLIX_QML_DIR)
-                                                    + QStringLiteral("/pages/RecordsPage.qml")));
+        QQmlComponent component(&engine);
+        component.setData(view,
+                          QUrl::fromLocalFile(QStringLiteral(HOPLIX_QML_DIR)
+                                              + QStringLiteral("/RunsView.qml")));
         QElapsedTimer timer;
         timer.start();
         // From the first page, as the first opening after a settlement.
