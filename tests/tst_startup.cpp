@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScopeGuard>
+#include <QSettings>
 
 // Starts the real application offscreen with its own configuration directory,
 // waits until the front end reports that it is up, and stops it again.
@@ -28,35 +28,35 @@ const char kNoTranslation[] = "Unable to load application translations from";
 
 void tst_Startup::startsFrontEnd_data()
 {
-    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("installTranslations");
 
-    QTest::newRow("German") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
+    QTest::newRow("German") << "3"
+                            << "C"
                             << "Deutsch" << true;
     // Nothing to load at all: one warning, and the source texts.
-    QTest::newRow("no translations installed") << QByteArray("[APP_SETTING]\nLANGUAGE=3\n") << "C"
+    QTest::newRow("no translations installed") << "3"
+                                               << "C"
                                                << "English" << false;
     // Not a number: index 0, the system locale, whose de_AT falls back to de.
-    QTest::newRow("system locale") << QByteArray("[APP_SETTING]\nLANGUAGE=abc\n") << "de_AT.UTF-8"
+    QTest::newRow("system locale") << "abc"
+                                   << "de_AT.UTF-8"
                                    << "Deutsch" << true;
 }
 
 void tst_Startup::startsFrontEnd()
 {
-    QFETCH(QByteArray, settings);
+    QFETCH(QString, stored);
     QFETCH(QString, locale);
     QFETCH(QString, language);
     QFETCH(bool, installTranslations);
 
     QTemporaryDir home;
-    QVERIFY(home.isValid());
-    const QString configuration = home.path() + QStringLiteral("/org.hoplix/harbour-Hoplix");
-    QVERIFY(QDir().mkpath(configuration + QStringLiteral("/config")));
-    QFile file(configuration + QStringLiteral("/config/appSettings.conf"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
-    file.close();
+    QSettings(home.path() + "/org.hoplix/harbour-Hoplix/config/appSettings.conf",
+              QSettings::IniFormat)
+            .setValue("APP_SETTING/LANGUAGE", stored);
 
     // The build tree is laid out as an installation; without translations the
     // program runs from a copy of that layout that lacks them.
@@ -64,14 +64,11 @@ void tst_Startup::startsFrontEnd()
     QString dataDir = QStringLiteral(HOPLIX_DATA_DIR);
     QTemporaryDir install;
     if (!installTranslations) {
-        QVERIFY(install.isValid());
-        dataDir = install.path() + QStringLiteral("/share/harbour-hoplix");
-        QVERIFY(QDir().mkpath(install.path() + QStringLiteral("/bin")));
-        QVERIFY(QDir().mkpath(dataDir));
-        QVERIFY(QFile::copy(program, install.path() + QStringLiteral("/bin/harbour-hoplix")));
-        program = install.path() + QStringLiteral("/bin/harbour-hoplix");
-        QVERIFY(QFile::link(QStringLiteral(HOPLIX_DATA_DIR) + QStringLiteral("/qml"),
-                            dataDir + QStringLiteral("/qml")));
+        dataDir = install.path() + "/share/harbour-hoplix";
+        program = install.path() + "/bin/harbour-hoplix";
+        QVERIFY(QDir().mkpath(install.path() + "/bin") && QDir().mkpath(dataDir));
+        QVERIFY(QFile::copy(HOPLIX_APP_PATH, program));
+        QVERIFY(QFile::link(HOPLIX_DATA_DIR "/qml", dataDir + "/qml"));
     }
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -82,12 +79,10 @@ void tst_Startup::startsFrontEnd()
     QProcess application;
     // However the checks below end, the application does not outlive the test.
     const auto stop = qScopeGuard([&application] {
-        application.terminate();
-        if (application.state() != QProcess::NotRunning && !application.waitForFinished(10000)) {
-            application.kill();
-            application.waitForFinished(10000);
-        }
+        application.kill();
+        application.waitForFinished(10000);
     });
+    application.setProcessChannelMode(QProcess::MergedChannels);
     application.setProcessEnvironment(environment);
     application.setProgram(program);
     application.start();
@@ -95,8 +90,7 @@ void tst_Startup::startsFrontEnd()
 
     QByteArray output;
     const auto readOutput = [&] {
-        output += application.readAllStandardError();
-        output += application.readAllStandardOutput();
+        output += application.readAll();
         return output.contains(kLoaded);
     };
     QTRY_VERIFY_WITH_TIMEOUT(readOutput() || application.state() == QProcess::NotRunning, 30000);
