@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -175,7 +174,7 @@ int truncated(int fd, std::uint64_t size, int result)
 int named(int result, char kind, int fromDir, const char *from, int toDir = AT_FDCWD,
           const char *to = "", int flags = 0)
 {
-    if (result != 0 || !kind)
+    if (result != 0)
         return result;
     Locked lock;
     const std::string a = resolve(fromDir, from);
@@ -208,43 +207,28 @@ mode_t modeOf(int flags, va_list args)
 } // namespace
 
 // Every variant of a call goes through one path above.
-#define OPEN_VARIANT(name, dir, ...) \
-    int name(__VA_ARGS__ const char *path, int flags, ...) \
+#define OPEN_VARIANT(name) \
+    int name(const char *path, int flags, ...) \
     { \
         va_list args; \
         va_start(args, flags); \
         const mode_t mode = modeOf(flags, args); \
         va_end(args); \
-        return openAt(dir, path, flags, mode); \
+        return openAt(AT_FDCWD, path, flags, mode); \
     }
 
 extern "C" {
-OPEN_VARIANT(open, AT_FDCWD, )
-OPEN_VARIANT(open64, AT_FDCWD, )
-OPEN_VARIANT(openat, dirFd, int dirFd, )
-OPEN_VARIANT(openat64, dirFd, int dirFd, )
+OPEN_VARIANT(open)
+OPEN_VARIANT(open64)
 
 ssize_t write(int fd, const void *data, size_t size)
 {
     const off_t at = fileOf(fd) ? lseek(fd, 0, SEEK_CUR) : 0;
     return wrote(fd, std::uint64_t(at), data, REAL(write)(fd, data, size));
 }
-ssize_t pwrite(int fd, const void *data, size_t size, off_t at)
-{
-    return wrote(fd, std::uint64_t(at), data, REAL(pwrite)(fd, data, size, at));
-}
 ssize_t pwrite64(int fd, const void *data, size_t size, off64_t at)
 {
     return wrote(fd, std::uint64_t(at), data, REAL(pwrite64)(fd, data, size, at));
-}
-ssize_t writev(int fd, const struct iovec *parts, int count)
-{
-    if (!fileOf(fd))
-        return REAL(writev)(fd, parts, count);
-    std::string gathered;
-    for (int i = 0; i < count; ++i)
-        gathered.append(static_cast<const char *>(parts[i].iov_base), parts[i].iov_len);
-    return write(fd, gathered.data(), gathered.size());
 }
 int fsync(int fd)
 {
@@ -266,10 +250,6 @@ int rename(const char *from, const char *to)
 {
     return named(REAL(rename)(from, to), 'R', AT_FDCWD, from, AT_FDCWD, to);
 }
-int renameat(int fromDir, const char *from, int toDir, const char *to)
-{
-    return named(REAL(renameat)(fromDir, from, toDir, to), 'R', fromDir, from, toDir, to);
-}
 int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
 {
     return named(REAL(renameat2)(fromDir, from, toDir, to, flags), 'R', fromDir, from, toDir, to);
@@ -277,10 +257,6 @@ int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned
 int unlink(const char *path)
 {
     return named(REAL(unlink)(path), 'U', AT_FDCWD, path);
-}
-int unlinkat(int dir, const char *path, int flags)
-{
-    return named(REAL(unlinkat)(dir, path, flags), flags & AT_REMOVEDIR ? 0 : 'U', dir, path);
 }
 int link(const char *from, const char *to)
 {

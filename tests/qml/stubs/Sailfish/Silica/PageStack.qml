@@ -10,7 +10,6 @@ Item {
     property var owned: []
     readonly property int depth: pages.length
     readonly property Item currentPage: pages.length > 0 ? pages[pages.length - 1] : null
-    readonly property bool busy: false
 
     function show(page, status) {
         page.status = status
