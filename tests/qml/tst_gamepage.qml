@@ -66,8 +66,8 @@ Item {
         }
 
         function test_runIsSettledOnceAndItsRewardsShown() {
-            // A stored run of 60 leaves a reward waiting for the next answer.
-            verify(core.saveGameRecord("earlier", "endless", 60, "wall", "2025-01-31T08:00:00Z",
+            // A stored run of 250 leaves two rewards waiting for the next answer.
+            verify(core.saveGameRecord("earlier", "endless", 250, "wall", "2025-01-31T08:00:00Z",
                                        "2025-01-31T08:01:00Z"))
             compare(page.session.state, GameSession.Ready)
             tapRight()
@@ -77,8 +77,10 @@ Item {
             crash()
             tryCompare(page, "settled", true, 10000)
             compare(settled.count, 1)
-            compare(page.rewards[0].code, "score_50")
-            compare(findChild(page, "rewardList").count, 1)
+            // In the catalogue's order, each with its skin's picture.
+            compare([page.rewards[0].code, page.rewards[1].code], ["score_50", "score_200"])
+            compare(page.rewards[1].skinPath, "qrc:/assets/skins/shouting.png")
+            compare(findChild(page, "rewardList").count, 2)
             var records = core.gameRecords("endless")
             var run = records[0].componentId === "earlier" ? records[1] : records[0]
             compare(run.componentId, page.session.lastSnapshot().id)

@@ -150,6 +150,7 @@ void tst_BadInput::badInput()
         for (const QString &text : kHostileTexts) {
             QVERIFY(!core.selectSkin(text) && !core.unlockSkin(text));
             QCOMPARE(core.acknowledgeSkinRewards(text, {text, "score_500"}), !text.isEmpty());
+            QVERIFY(!core.acknowledgeSkinRewards(text + "x", {}));
             if (!text.isEmpty())
                 expected.append({text, false});
             const QString key = kHostileTexts.at((expected.size() * 7 + 3) % kHostileTexts.size());
