@@ -71,12 +71,9 @@ void record(char kind, std::uint64_t inode, std::uint64_t offset, const void *da
     const PowerCutEvent event = {kind, {}, std::uint32_t(size), inode, offset};
     std::string bytes(reinterpret_cast<const char *>(&event), sizeof event);
     bytes.append(static_cast<const char *>(data), size);
-    for (size_t done = 0; done < bytes.size();) {
-        const ssize_t n = REAL(write)(logFd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0 && errno != EINTR)
-            abort(); // a log with a hole would make every later check a guess
-        done += size_t(std::max<ssize_t>(n, 0));
-    }
+    // A log with a hole would make every later check a guess.
+    if (REAL(write)(logFd, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
+        abort();
 }
 
 bool isWatched(const std::string &path)
@@ -154,8 +151,7 @@ int beforeSync(int fd)
         if (slowMax > 0)
             delay = slowMin + int(rand_r(&slowSeed) % unsigned(slowMax - slowMin + 1));
     }
-    timespec pause = {delay / 1000, long(delay % 1000) * 1000000L};
-    while (delay > 0 && nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
+    usleep(useconds_t(delay) * 1000);
     return fd;
 }
 
@@ -169,10 +165,10 @@ int truncated(int fd, std::uint64_t size, int result)
 }
 
 // A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file (by
-// path, by descriptor, or by the descriptor's /proc link, as Qt names a file
-// it wrote without a name).
+// path, or by the descriptor's /proc link, as Qt names a file it wrote
+// without a name).
 int named(int result, char kind, int fromDir, const char *from, int toDir = AT_FDCWD,
-          const char *to = "", int flags = 0)
+          const char *to = "")
 {
     if (result != 0)
         return result;
@@ -186,9 +182,8 @@ int named(int result, char kind, int fromDir, const char *from, int toDir = AT_F
         record('R', 0, 0, both.data(), both.size());
     }
     if (kind == 'L' && isWatched(b)) {
-        int fd = (flags & AT_EMPTY_PATH) && !*from ? fromDir : -1;
-        if (fd < 0 && sscanf(from, "/proc/self/fd/%d", &fd) != 1)
-            fd = -1;
+        int fd = -1;
+        sscanf(from, "/proc/self/fd/%d", &fd);
         const auto it = fds.find(fd);
         struct stat st;
         const std::uint64_t inode = it != fds.end() ? it->second.first
@@ -264,8 +259,7 @@ int link(const char *from, const char *to)
 }
 int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
 {
-    return named(REAL(linkat)(fromDir, from, toDir, to, flags), 'L', fromDir, from, toDir, to,
-                 flags);
+    return named(REAL(linkat)(fromDir, from, toDir, to, flags), 'L', fromDir, from, toDir, to);
 }
 int close(int fd)
 {
