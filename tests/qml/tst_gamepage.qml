@@ -81,6 +81,8 @@ Item {
             compare([page.rewards[0].code, page.rewards[1].code], ["score_50", "score_200"])
             compare(page.rewards[1].skinPath, "qrc:/assets/skins/shouting.png")
             compare(findChild(page, "rewardList").count, 2)
+            // The best score comes with the answer: the earlier run was stored after the page opened.
+            compare(page.bestScore, 250)
             var records = core.gameRecords("endless")
             var run = records[0].componentId === "earlier" ? records[1] : records[0]
             compare(run.componentId, page.session.lastSnapshot().id)
