@@ -24,25 +24,26 @@ private slots:
     void init();
     void cleanup();
 
-    void pagesShowWithoutWarnings();
-    void finishAndCollect();
+    void pagesAndDeveloperRun();
     void playToGameOver();
     void quittingStoresTheRun();
     void silicaShell();
 
 private:
     void load(bool withSilicaStub);
-    QObject *shell() const;
+    QObject *shell() const { return child("shellLoader")->property("item").value<QObject *>(); }
     void showPage(const QString &screen, const QString &name);
     void grab(const QString &name, QQuickItem *item = nullptr);
-    QObject *child(const char *objectName) const;
+    QObject *child(const char *objectName) const
+    {
+        return view->rootObject()->findChild<QObject *>(QLatin1String(objectName));
+    }
     GameSession *startGame(const QString &seed);
     void playOn(GameSession *session);
 
     std::unique_ptr<TestStorage> storage;
     std::unique_ptr<QQuickView> view;
 };
-
 namespace {
 
 QStringList messages;
@@ -81,14 +82,10 @@ void tst_FrontEnd::init()
         // Runs stored before the front end starts, so that every page has
         // something to show; the 60 leaves a reward waiting.
         ApplicationCore seed;
-        QVERIFY(seed.saveGameRecord(QStringLiteral("seed-1"), QStringLiteral("endless"), 35,
-                                    QStringLiteral("wall"), QStringLiteral("2025-01-31T08:00:00Z"),
-                                    QStringLiteral("2025-01-31T08:02:00Z"), 640.0, 12.0, 20, 4, 1,
-                                    0));
-        QVERIFY(seed.saveGameRecord(QStringLiteral("seed-2"), QStringLiteral("endless"), 60,
-                                    QStringLiteral("block"), QStringLiteral("2025-01-31T08:03:00Z"),
-                                    QStringLiteral("2025-01-31T08:06:00Z"), 1210.5, -48.0, 31, 6, 0,
-                                    2));
+        QVERIFY(seed.saveGameRecord("seed-1", "endless", 35, "wall", "2025-01-31T08:00:00Z",
+                                    "2025-01-31T08:02:00Z", 640.0, 12.0, 20, 4, 1, 0));
+        QVERIFY(seed.saveGameRecord("seed-2", "endless", 60, "block", "2025-01-31T08:03:00Z",
+                                    "2025-01-31T08:06:00Z", 1210.5, -48.0, 31, 6, 0, 2));
     }
     messages.clear();
     if (QByteArray(QTest::currentTestFunction()) != "silicaShell")
@@ -110,20 +107,12 @@ void tst_FrontEnd::load(bool withSilicaStub)
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
 }
 
-QObject *tst_FrontEnd::shell() const
-{
-    return child("shellLoader")->property("item").value<QObject *>();
-}
-
+// Every page and step must go without a single QML warning.
 void tst_FrontEnd::cleanup()
 {
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     view.reset();
     storage.reset();
-}
-
-QObject *tst_FrontEnd::child(const char *objectName) const
-{
-    return view->rootObject()->findChild<QObject *>(QLatin1String(objectName));
 }
 
 void tst_FrontEnd::showPage(const QString &screen, const QString &name)
@@ -169,53 +158,34 @@ GameSession *tst_FrontEnd::startGame(const QString &seed)
     return session;
 }
 
-void tst_FrontEnd::pagesShowWithoutWarnings()
+void tst_FrontEnd::pagesAndDeveloperRun()
 {
-    const QStringList screens{QStringLiteral("start"),    QStringLiteral("achievements"),
-                              QStringLiteral("skins"),    QStringLiteral("runs"),
-                              QStringLiteral("settings"), QStringLiteral("developer")};
-    for (const QString &screen : screens)
+    for (const char *screen : {"start", "achievements", "skins", "runs", "settings", "developer"})
         showPage(screen, screen);
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
-}
 
-void tst_FrontEnd::finishAndCollect()
-{
     QObject *page = child("developerPage");
-    QVERIFY(page);
     QVERIFY(QMetaObject::invokeMethod(page, "finishRun"));
-    QTRY_VERIFY(page->property("settlement").toMap().contains(QStringLiteral("success")));
-    const QVariantMap settlement = page->property("settlement").toMap();
-    QCOMPARE(settlement.value(QStringLiteral("success")).toBool(), true);
-    QCOMPARE(settlement.value(QStringLiteral("rewards")).toList().size(), 1);
-    showPage(QStringLiteral("developer"), QStringLiteral("developer-settled"));
-
+    QTRY_VERIFY(page->property("settlement").toMap().value("success").toBool());
+    QCOMPARE(page->property("settlement").toMap().value("rewards").toList().size(), 1);
+    showPage("developer", "developer-settled");
     QVERIFY(QMetaObject::invokeMethod(page, "collectRewards"));
-    QTRY_VERIFY(page->property("settlement")
-                        .toMap()
-                        .value(QStringLiteral("rewards"))
-                        .toList()
-                        .isEmpty());
-    QCOMPARE(
-            sqlValue(QStringLiteral(
-                             "SELECT notification_pending FROM achievements WHERE code='score_50'"))
-                    .toInt(),
+    QTRY_COMPARE(
+            sqlValue("SELECT notification_pending FROM achievements WHERE code='score_50'").toInt(),
             0);
-    showPage(QStringLiteral("developer"), QStringLiteral("developer-collected"));
-    showPage(QStringLiteral("skins"), QStringLiteral("skins-after-collecting"));
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    QTRY_VERIFY(page->property("settlement").toMap().value("rewards").toList().isEmpty());
+    showPage("developer", "developer-collected");
 }
 
 void tst_FrontEnd::playToGameOver()
 {
     // A tower whose first sections hold blocks and power-ups; the last
     // death of the seeded runs (y 1210.5) is marked on the way up.
-    GameSession *session = startGame(QStringLiteral("13"));
+    GameSession *session = startGame("13");
     QVERIFY(session);
     playOn(session);
-    grab(QStringLiteral("game-play"));
+    grab("game-play");
     session->pause();
-    grab(QStringLiteral("game-paused"));
+    grab("game-paused");
     session->resume();
 
     // Rushing on ends the run against a wall or a block; the settlement
@@ -228,9 +198,8 @@ void tst_FrontEnd::playToGameOver()
     QObject *page = child("gamePage");
     QTRY_VERIFY(page->property("settled").toBool());
     QCOMPARE(page->property("rewards").toList().size(), 1);
-    grab(QStringLiteral("game-over"));
-    showPage(QStringLiteral("start"), QStringLiteral("start-after-run"));
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    grab("game-over");
+    showPage("start", "start-after-run");
 }
 
 // Climbs the known tower to where the screenshot of play is taken.
@@ -251,34 +220,30 @@ void tst_FrontEnd::silicaShell()
     load(true);
     QCOMPARE(shell()->objectName(), QStringLiteral("silicaShell"));
     auto *stack = shell()->property("pageStack").value<QObject *>();
-    grab(QStringLiteral("silica-start"));
+    grab("silica-start");
 
-    QVERIFY(QMetaObject::invokeMethod(shell(), "openPage",
-                                      Q_ARG(QVariant, QStringLiteral("achievements"))));
-    grab(QStringLiteral("silica-achievements"));
+    QVERIFY(QMetaObject::invokeMethod(shell(), "openPage", Q_ARG(QVariant, "achievements")));
+    grab("silica-achievements");
     QVERIFY(QMetaObject::invokeMethod(stack, "pop", Q_ARG(QVariant, QVariant())));
 
-    GameSession *session = startGame(QStringLiteral("13"));
+    GameSession *session = startGame("13");
     QVERIFY(session);
     playOn(session);
-    grab(QStringLiteral("silica-game-play"));
-    grab(QStringLiteral("silica-cover"), shell()->property("_coverItem").value<QQuickItem *>());
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    grab("silica-game-play");
+    grab("silica-cover", shell()->property("_coverItem").value<QQuickItem *>());
 }
 
 void tst_FrontEnd::quittingStoresTheRun()
 {
-    GameSession *session = startGame(QStringLiteral("5"));
+    GameSession *session = startGame("5");
     QVERIFY(session);
     session->advance(60);
     // What the application does when the window closes or it is told to
     // quit: the run goes to the database at once, as abandoned.
     QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
     QCOMPARE(session->state(), GameSession::Over);
-    QCOMPARE(sqlValue(QStringLiteral("SELECT end_reason FROM game_records WHERE "
-                                     "id='{screenshot-run}'"))
-                     .toString(),
-             QStringLiteral("abandoned"));
+    QCOMPARE(sqlValue("SELECT end_reason FROM game_records WHERE id='{screenshot-run}'"),
+             QVariant("abandoned"));
 }
 
 QTEST_MAIN(tst_FrontEnd)

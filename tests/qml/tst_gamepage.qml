@@ -27,15 +27,8 @@ Item {
         }
     }
 
-    SignalSpy {
-        id: settled
-        signalName: "gameSettled"
-    }
-
-    SignalSpy {
-        id: acknowledged
-        signalName: "skinRewardsAcknowledged"
-    }
+    SignalSpy { id: settled; signalName: "gameSettled" }
+    SignalSpy { id: acknowledged; signalName: "skinRewardsAcknowledged" }
 
     TestCase {
         name: "GamePage"
@@ -48,20 +41,15 @@ Item {
             // As the application's root wires them.
             core.gameSettled.connect(page.showSettlement)
             core.skinRewardsAcknowledged.connect(page.showAcknowledgement)
-            settled.target = core
-            acknowledged.target = core
+            settled.target = acknowledged.target = core
             settled.clear()
             acknowledged.clear()
             page.open("endless")
         }
 
         function cleanup() {
-            settled.target = null
-            acknowledged.target = null
             page.destroy()
             core.destroy()
-            page = null
-            core = null
         }
 
         function tapRight() {
@@ -78,8 +66,8 @@ Item {
         }
 
         function test_runIsSettledOnceAndItsRewardsShown() {
-            // A stored run of 60 leaves a reward waiting for the next answer.
-            verify(core.saveGameRecord("earlier", "endless", 60, "wall", "2025-01-31T08:00:00Z",
+            // A stored run of 250 leaves two rewards waiting for the next answer.
+            verify(core.saveGameRecord("earlier", "endless", 250, "wall", "2025-01-31T08:00:00Z",
                                        "2025-01-31T08:01:00Z"))
             compare(page.session.state, GameSession.Ready)
             tapRight()
@@ -89,14 +77,15 @@ Item {
             crash()
             tryCompare(page, "settled", true, 10000)
             compare(settled.count, 1)
-            compare(page.rewards.length, 1)
-            compare(page.rewards[0].code, "score_50")
-            compare(findChild(page, "rewardList").count, 1)
+            // In the catalogue's order, each with its skin's picture.
+            compare([page.rewards[0].code, page.rewards[1].code], ["score_50", "score_200"])
+            compare(page.rewards[1].skinPath, "qrc:/assets/skins/shouting.png")
+            compare(findChild(page, "rewardList").count, 2)
+            // The best score comes with the answer: the earlier run was stored after the page opened.
+            compare(page.bestScore, 250)
             var records = core.gameRecords("endless")
-            compare(records.length, 2)
             var run = records[0].componentId === "earlier" ? records[1] : records[0]
             compare(run.componentId, page.session.lastSnapshot().id)
-            compare(run.endReason, page.session.endReason)
             compare(run.jumpCount, page.session.jumpCount)
 
             // One tap plays again; the rewards seen are acknowledged.

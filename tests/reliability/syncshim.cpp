@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -72,12 +71,9 @@ void record(char kind, std::uint64_t inode, std::uint64_t offset, const void *da
     const PowerCutEvent event = {kind, {}, std::uint32_t(size), inode, offset};
     std::string bytes(reinterpret_cast<const char *>(&event), sizeof event);
     bytes.append(static_cast<const char *>(data), size);
-    for (size_t done = 0; done < bytes.size();) {
-        const ssize_t n = REAL(write)(logFd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0 && errno != EINTR)
-            abort(); // a log with a hole would make every later check a guess
-        done += size_t(std::max<ssize_t>(n, 0));
-    }
+    // A log with a hole would make every later check a guess.
+    if (REAL(write)(logFd, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
+        abort();
 }
 
 bool isWatched(const std::string &path)
@@ -155,8 +151,7 @@ int beforeSync(int fd)
         if (slowMax > 0)
             delay = slowMin + int(rand_r(&slowSeed) % unsigned(slowMax - slowMin + 1));
     }
-    timespec pause = {delay / 1000, long(delay % 1000) * 1000000L};
-    while (delay > 0 && nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
+    usleep(useconds_t(delay) * 1000);
     return fd;
 }
 
@@ -170,12 +165,12 @@ int truncated(int fd, std::uint64_t size, int result)
 }
 
 // A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file (by
-// path, by descriptor, or by the descriptor's /proc link, as Qt names a file
-// it wrote without a name).
+// path, or by the descriptor's /proc link, as Qt names a file it wrote
+// without a name).
 int named(int result, char kind, int fromDir, const char *from, int toDir = AT_FDCWD,
-          const char *to = "", int flags = 0)
+          const char *to = "")
 {
-    if (result != 0 || !kind)
+    if (result != 0)
         return result;
     Locked lock;
     const std::string a = resolve(fromDir, from);
@@ -187,9 +182,8 @@ int named(int result, char kind, int fromDir, const char *from, int toDir = AT_F
         record('R', 0, 0, both.data(), both.size());
     }
     if (kind == 'L' && isWatched(b)) {
-        int fd = (flags & AT_EMPTY_PATH) && !*from ? fromDir : -1;
-        if (fd < 0 && sscanf(from, "/proc/self/fd/%d", &fd) != 1)
-            fd = -1;
+        int fd = -1;
+        sscanf(from, "/proc/self/fd/%d", &fd);
         const auto it = fds.find(fd);
         struct stat st;
         const std::uint64_t inode = it != fds.end() ? it->second.first
@@ -208,43 +202,28 @@ mode_t modeOf(int flags, va_list args)
 } // namespace
 
 // Every variant of a call goes through one path above.
-#define OPEN_VARIANT(name, dir, ...) \
-    int name(__VA_ARGS__ const char *path, int flags, ...) \
+#define OPEN_VARIANT(name) \
+    int name(const char *path, int flags, ...) \
     { \
         va_list args; \
         va_start(args, flags); \
         const mode_t mode = modeOf(flags, args); \
         va_end(args); \
-        return openAt(dir, path, flags, mode); \
+        return openAt(AT_FDCWD, path, flags, mode); \
     }
 
 extern "C" {
-OPEN_VARIANT(open, AT_FDCWD, )
-OPEN_VARIANT(open64, AT_FDCWD, )
-OPEN_VARIANT(openat, dirFd, int dirFd, )
-OPEN_VARIANT(openat64, dirFd, int dirFd, )
+OPEN_VARIANT(open)
+OPEN_VARIANT(open64)
 
 ssize_t write(int fd, const void *data, size_t size)
 {
     const off_t at = fileOf(fd) ? lseek(fd, 0, SEEK_CUR) : 0;
     return wrote(fd, std::uint64_t(at), data, REAL(write)(fd, data, size));
 }
-ssize_t pwrite(int fd, const void *data, size_t size, off_t at)
-{
-    return wrote(fd, std::uint64_t(at), data, REAL(pwrite)(fd, data, size, at));
-}
 ssize_t pwrite64(int fd, const void *data, size_t size, off64_t at)
 {
     return wrote(fd, std::uint64_t(at), data, REAL(pwrite64)(fd, data, size, at));
-}
-ssize_t writev(int fd, const struct iovec *parts, int count)
-{
-    if (!fileOf(fd))
-        return REAL(writev)(fd, parts, count);
-    std::string gathered;
-    for (int i = 0; i < count; ++i)
-        gathered.append(static_cast<const char *>(parts[i].iov_base), parts[i].iov_len);
-    return write(fd, gathered.data(), gathered.size());
 }
 int fsync(int fd)
 {
@@ -266,10 +245,6 @@ int rename(const char *from, const char *to)
 {
     return named(REAL(rename)(from, to), 'R', AT_FDCWD, from, AT_FDCWD, to);
 }
-int renameat(int fromDir, const char *from, int toDir, const char *to)
-{
-    return named(REAL(renameat)(fromDir, from, toDir, to), 'R', fromDir, from, toDir, to);
-}
 int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
 {
     return named(REAL(renameat2)(fromDir, from, toDir, to, flags), 'R', fromDir, from, toDir, to);
@@ -278,18 +253,13 @@ int unlink(const char *path)
 {
     return named(REAL(unlink)(path), 'U', AT_FDCWD, path);
 }
-int unlinkat(int dir, const char *path, int flags)
-{
-    return named(REAL(unlinkat)(dir, path, flags), flags & AT_REMOVEDIR ? 0 : 'U', dir, path);
-}
 int link(const char *from, const char *to)
 {
     return named(REAL(link)(from, to), 'L', AT_FDCWD, from, AT_FDCWD, to);
 }
 int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
 {
-    return named(REAL(linkat)(fromDir, from, toDir, to, flags), 'L', fromDir, from, toDir, to,
-                 flags);
+    return named(REAL(linkat)(fromDir, from, toDir, to, flags), 'L', fromDir, from, toDir, to);
 }
 int close(int fd)
 {

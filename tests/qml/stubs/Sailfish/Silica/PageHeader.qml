@@ -1,17 +1,13 @@
 import QtQuick 2.6
 
-Item {
+Text {
     property string title
 
     width: parent ? parent.width : 0
     height: Theme.itemSizeLarge
-
-    Text {
-        anchors.right: parent.right
-        anchors.rightMargin: Theme.horizontalPageMargin
-        anchors.verticalCenter: parent.verticalCenter
-        text: parent.title
-        font.pixelSize: Theme.fontSizeLarge
-        color: Theme.highlightColor
-    }
+    text: title
+    horizontalAlignment: Text.AlignRight
+    verticalAlignment: Text.AlignVCenter
+    font.pixelSize: Theme.fontSizeLarge
+    color: Theme.highlightColor
 }

@@ -9,53 +9,43 @@ Item {
     property var pages: []
     property var owned: []
     readonly property int depth: pages.length
-    readonly property Item currentPage: pages.length > 0 ? pages[pages.length - 1] : null
-    readonly property bool busy: false
+    readonly property Item currentPage: depth > 0 ? pages[depth - 1] : null
 
-    function show(page, status) {
-        page.status = status
-        page.visible = status === PageStatus.Active
+    function show(page, first, then) {
+        page.status = first
+        page.status = then
+        page.visible = then === PageStatus.Active
     }
 
     function push(page, properties) {
-        var created = false
-        if (typeof page === "string" || page.createObject !== undefined) {
-            var component = typeof page === "string" ? Qt.createComponent(page) : page
-            page = component.createObject(stack, properties || {})
-            created = true
-        } else {
-            page.parent = stack
-        }
+        var created = typeof page === "string" || page.createObject !== undefined
+        if (created)
+            page = (typeof page === "string" ? Qt.createComponent(page) : page).createObject(stack, properties || {})
+        page.parent = stack
         page.anchors.fill = stack
-        if (currentPage) {
-            show(currentPage, PageStatus.Deactivating)
-            show(currentPage, PageStatus.Inactive)
-        }
-        show(page, PageStatus.Activating)
+        if (currentPage)
+            show(currentPage, PageStatus.Deactivating, PageStatus.Inactive)
         pages = pages.concat([page])
         owned = owned.concat([created])
-        show(page, PageStatus.Active)
+        show(page, PageStatus.Activating, PageStatus.Active)
         return page
     }
 
     // Pops the top page, or every page above `page`.
     function pop(page) {
-        if (pages.length < 2)
-            return null
         var top = currentPage
-        do {
-            var leaving = pages[pages.length - 1]
-            var destroy = owned[owned.length - 1]
-            show(leaving, PageStatus.Deactivating)
-            show(leaving, PageStatus.Inactive)
-            pages = pages.slice(0, pages.length - 1)
+        while (depth > 1 && (page ? currentPage !== page : currentPage === top)) {
+            var leaving = currentPage
+            var destroy = owned[depth - 1]
+            show(leaving, PageStatus.Deactivating, PageStatus.Inactive)
+            pages = pages.slice(0, depth - 1)
             owned = owned.slice(0, owned.length - 1)
             if (destroy)
                 leaving.destroy()
-        } while (page && pages.length > 1 && currentPage !== page)
-        show(currentPage, PageStatus.Activating)
-        show(currentPage, PageStatus.Active)
-        return top
+        }
+        if (top !== currentPage)
+            show(currentPage, PageStatus.Activating, PageStatus.Active)
+        return top !== currentPage ? top : null
     }
 
     // The back swipe: refused while the page turns it off.

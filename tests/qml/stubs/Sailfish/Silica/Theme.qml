@@ -19,7 +19,6 @@ QtObject {
     property color primaryColor: "#ffffff"
     property color secondaryColor: "#b0ffffff"
     property color highlightColor: "#9cd3ff"
-    property color secondaryHighlightColor: "#6fa8d6"
     property color highlightBackgroundColor: "#3b84c4"
 
     function rgba(color, opacity) {
