@@ -48,6 +48,9 @@ void tst_ApplicationCore::counts_data()
 
     const QString score = QStringLiteral("score");
     QTest::newRow("score as text") << score << QVariant("17") << "score=17";
+    QTest::newRow("score 3.7 rounds") << score << QVariant(3.7) << "score=4";
+    QTest::newRow("score 2147483647.0") << score << QVariant(2147483647.0) << "score=2147483647";
+    QTest::newRow("score NaN") << score << QVariant(qQNaN()) << "";
     QTest::newRow("score 2147483648.0") << score << QVariant(2147483648.0) << "";
     QTest::newRow("score 2147483647.6") << score << QVariant(2147483647.6) << "";
     QTest::newRow("score abc") << score << QVariant("abc") << "";
