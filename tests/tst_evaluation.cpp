@@ -41,19 +41,11 @@ struct Recorder
     }
 };
 
-int value(const char *column, const char *code)
+int value(const char *code, const char *column = "progress_value")
 {
     return sqlValue(QStringLiteral("SELECT %1 FROM achievements WHERE code=?").arg(column),
                     {QLatin1String(code)})
             .toInt();
-}
-int progress(const char *code)
-{
-    return value("progress_value", code);
-}
-bool unlocked(const char *code)
-{
-    return value("is_unlocked", code);
 }
 int runs()
 {
@@ -129,62 +121,51 @@ void tst_Evaluation::repeatedRun()
     QVERIFY(!record({31, "wall", "endless", 0, 0, "same"}));
     QVERIFY(!record({30, "fall", "endless", 0, 0, "same"}));
     QCOMPARE(runs(), 1);
-    QCOMPARE(progress("every_point_counts") + progress("score_50"), 60);
+    QCOMPARE(value("every_point_counts") + value("score_50"), 60);
 }
 
-// The achievements that look at the last runs: "score:reason[:mode]" in order.
+// The achievements that look at the last runs, in the order they were stored.
 void tst_Evaluation::runsInOrder_data()
 {
-    QTest::addColumn<QString>("played");
-    QTest::addColumn<QString>("expected"); // practice_more after each run, and clown_moment
-    QTest::newRow("five low deaths") << "3 10 0 7 9"
-                                     << "1 2 3 4 5 0";
-    QTest::newRow("eleven resets") << "3 10 0 7 11 5"
-                                   << "1 2 3 4 0 1 0";
-    QTest::newRow("abandoned resets") << "3 10 1:abandoned 2"
-                                      << "1 2 0 1 0";
-    QTest::newRow("drop 50 to 0") << "50 0:fall"
-                                  << "0 1 1";
-    QTest::newRow("drop from 49") << "49 0"
-                                  << "0 1 0";
-    QTest::newRow("drop to 1") << "60 1"
-                               << "0 1 0";
-    QTest::newRow("drop from abandoned") << "60:abandoned 0"
-                                         << "0 1 0";
-    QTest::newRow("drop to abandoned") << "60 0:abandoned"
-                                       << "0 0 0";
-    QTest::newRow("drop across modes") << "60:wall:other 0"
-                                       << "0 1 0";
-    QTest::newRow("by insertion order") << "10 60 0"
-                                        << "1 0 1 1";
+    // "score[:reason[:mode]] ... = practice_more after each run, then clown_moment"
+    QTest::addColumn<QString>("script");
+    QTest::newRow("five low deaths") << "3 10 0 7 9 = 1 2 3 4 5 0";
+    QTest::newRow("eleven resets") << "3 10 0 7 11 5 = 1 2 3 4 0 1 0";
+    QTest::newRow("abandoned resets") << "3 10 1:abandoned 2 = 1 2 0 1 0";
+    QTest::newRow("drop 50 to 0") << "50 0:fall = 0 1 1";
+    QTest::newRow("drop from 49") << "49 0 = 0 1 0";
+    QTest::newRow("drop to 1") << "60 1 = 0 1 0";
+    QTest::newRow("drop from abandoned") << "60:abandoned 0 = 0 1 0";
+    QTest::newRow("drop to abandoned") << "60 0:abandoned = 0 0 0";
+    QTest::newRow("drop across modes") << "60:wall:other 0 = 0 1 0";
+    QTest::newRow("by insertion order") << "10 60 0 = 1 0 1 1";
 }
 
 void tst_Evaluation::runsInOrder()
 {
-    QFETCH(QString, played);
-    QFETCH(QString, expected);
+    QFETCH(QString, script);
     QStringList seen;
-    for (const QString &run : played.split(' ')) {
+    for (const QString &run : script.section(" = ", 0, 0).split(' ')) {
         const QStringList r = run.split(':');
         QVERIFY(record({r.at(0).toInt(), r.value(1, "wall"), r.value(2, "endless")}));
-        seen << QString::number(progress("practice_more"));
+        seen << QString::number(value("practice_more"));
     }
-    seen << QString::number(progress("clown_moment"));
-    QCOMPARE(seen.join(' '), expected);
-    QCOMPARE(unlocked("practice_more"), seen.contains("5"));
-    QCOMPARE(unlocked("clown_moment"), seen.last() == "1");
+    seen << QString::number(value("clown_moment"));
+    QCOMPARE(seen.join(' '), script.section(" = ", 1));
+    QCOMPARE(value("practice_more", "is_unlocked") == 1, seen.contains("5"));
+    QCOMPARE(value("clown_moment", "is_unlocked") == 1, seen.last() == "1");
 }
 
 // Totals over the mode of the run: a run in a new mode lowers the progress.
 void tst_Evaluation::totalsPerModeCanLowerProgress()
 {
     QVERIFY(record({0, "wall", "A", 60, 60}));
-    QCOMPARE(progress("headstrong"), 120);
+    QCOMPARE(value("headstrong"), 120);
     QVERIFY(record({0, "wall", "B", 10, 1}));
-    QCOMPARE(progress("headstrong"), 11);
+    QCOMPARE(value("headstrong"), 11);
     QVERIFY(record({0, "wall", "A", 15, 15}));
-    QCOMPARE(progress("headstrong"), 150);
-    QVERIFY(unlocked("headstrong"));
+    QCOMPARE(value("headstrong"), 150);
+    QVERIFY(value("headstrong", "is_unlocked"));
 }
 
 void tst_Evaluation::failedWriteRollsBackRun()
@@ -193,7 +174,7 @@ void tst_Evaluation::failedWriteRollsBackRun()
     QVERIFY(sql("DELETE FROM skins WHERE id='skin_confident'").isActive());
     QTest::ignoreMessage(QtWarningMsg, "[AchievementService] game settlement rolled back");
     QVERIFY(!record({60}));
-    QCOMPARE(runs() + progress("every_point_counts"), 0);
+    QCOMPARE(runs() + value("every_point_counts"), 0);
     QVERIFY(record({20})); // the connection is usable again
 
     // Achievements that cannot be read take the run with them too.
