@@ -78,6 +78,7 @@ private slots:
     void runsInOrder_data();
     void runsInOrder();
     void totalsPerModeCanLowerProgress();
+    void missingParametersNeverMove();
     void failedWriteRollsBackRun();
     void achievementList();
 
@@ -166,6 +167,17 @@ void tst_Evaluation::totalsPerModeCanLowerProgress()
     QVERIFY(record({0, "wall", "A", 15, 15}));
     QCOMPARE(value("headstrong"), 150);
     QVERIFY(value("headstrong", "is_unlocked"));
+}
+
+// A stored row without its parameters never moves, whatever the runs.
+void tst_Evaluation::missingParametersNeverMove()
+{
+    QVERIFY(sql("UPDATE achievements SET parameters='{}', progress_value=1 WHERE code IN "
+                "('practice_more','clown_moment')")
+                    .isActive());
+    for (const Run &run : {Run{60}, Run{0}, Run{50, "abandoned"}})
+        QVERIFY(record(run));
+    QCOMPARE(value("practice_more") + value("clown_moment"), 2);
 }
 
 void tst_Evaluation::failedWriteRollsBackRun()
