@@ -133,7 +133,7 @@ void tst_ApplicationCore::recordModel()
 
     QSignalSpy reset(model, &QAbstractItemModel::modelReset);
     QVERIFY(settle(core, runSnapshot(QStringLiteral("new"), 3)).value(1).toBool());
-    QCOMPARE(reset.count(), 1);
+    QTRY_COMPARE(reset.count(), 1);
     QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
 }
 

@@ -201,7 +201,7 @@ void ApplicationCore::startWorker()
                    int bestScore) {
                 pendingGameIds.remove(gameId);
                 if (success && recordModel)
-                    recordModel->refresh();
+                    recordModel->refreshSoon();
                 emit gameSettled(gameId, success, rewards, bestScore);
             },
             Qt::QueuedConnection);

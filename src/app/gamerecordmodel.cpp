@@ -11,6 +11,7 @@ GameRecordModel::GameRecordModel(QObject *parent)
     : QAbstractListModel(parent)
     , pageSize(kPageSize)
     , exhausted(false)
+    , refreshQueued(false)
 {
     const char *const keys[] = {"componentId",
                                 "modeId",
@@ -81,8 +82,17 @@ void GameRecordModel::fetchMore(const QModelIndex &parent)
     emit countChanged();
 }
 
+void GameRecordModel::refreshSoon()
+{
+    if (refreshQueued)
+        return;
+    refreshQueued = true;
+    QMetaObject::invokeMethod(this, "refresh", Qt::QueuedConnection);
+}
+
 void GameRecordModel::refresh()
 {
+    refreshQueued = false;
     beginResetModel();
     rows.clear();
     cursor = GameRecordDao::PageCursor();

@@ -36,6 +36,10 @@ public:
 
     // Reads the list again from its first page.
     Q_INVOKABLE void refresh();
+    // Refreshes once the answers already queued have been handled: a group
+    // of settled runs comes back as a row of answers, and one reading of the
+    // first page serves them all.
+    void refreshSoon();
 
 signals:
     void modeIdChanged();
@@ -50,6 +54,7 @@ private:
     QStringList keys; // by role, from Qt::UserRole + 1
     int pageSize;
     bool exhausted;
+    bool refreshQueued;
 };
 
 #endif // GAMERECORDMODEL_H
