@@ -4,10 +4,6 @@
 <context>
     <name>AchievementsPage</name>
     <message>
-        <source>Achievements</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
         <source>Achievements are not available right now.</source>
         <translation>Erfolge sind gerade nicht verfügbar.</translation>
     </message>
@@ -41,29 +37,6 @@
     <message>
         <source>Best score: %1</source>
         <translation>Bestwert: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DesktopShell</name>
-    <message>
-        <source>Achievements</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Läufe</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation>Entwickler: Lauf beenden</translation>
     </message>
 </context>
 <context>
@@ -349,13 +322,29 @@
         <source>Abandoned</source>
         <translation>Abgebrochen</translation>
     </message>
-</context>
-<context>
-    <name>RecordsPage</name>
+    <message>
+        <source>Achievements</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
     <message>
         <source>Runs</source>
         <translation>Läufe</translation>
     </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation>Entwickler: Lauf beenden</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>
         <translation>Modus (leer für alle Modi)</translation>
@@ -405,25 +394,6 @@
     </message>
 </context>
 <context>
-    <name>SilicaShell</name>
-    <message>
-        <source>Achievements</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation>Entwickler: Lauf beenden</translation>
-    </message>
-</context>
-<context>
     <name>SkinsPage</name>
     <message>
         <source>Locked: an achievement unlocks it.</source>
@@ -436,10 +406,6 @@
     <message>
         <source>Could not select %1.</source>
         <translation>%1 konnte nicht gewählt werden.</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
     </message>
     <message>
         <source>Tap an unlocked skin to wear it.</source>
@@ -479,22 +445,6 @@
     <message>
         <source>Play</source>
         <translation>Spielen</translation>
-    </message>
-    <message>
-        <source>Achievements</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Läufe</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
     </message>
 </context>
 </TS>

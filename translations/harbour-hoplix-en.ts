@@ -4,10 +4,6 @@
 <context>
     <name>AchievementsPage</name>
     <message>
-        <source>Achievements</source>
-        <translation>Achievements</translation>
-    </message>
-    <message>
         <source>Achievements are not available right now.</source>
         <translation>Achievements are not available right now.</translation>
     </message>
@@ -41,29 +37,6 @@
     <message>
         <source>Best score: %1</source>
         <translation type="unfinished">Best score: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DesktopShell</name>
-    <message>
-        <source>Achievements</source>
-        <translation type="unfinished">Achievements</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation type="unfinished">Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation type="unfinished">Runs</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation type="unfinished">Developer: finish a run</translation>
     </message>
 </context>
 <context>
@@ -349,13 +322,29 @@
         <source>Abandoned</source>
         <translation>Abandoned</translation>
     </message>
+    <message>
+        <source>Achievements</source>
+        <translation type="unfinished">Achievements</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation type="unfinished">Skins</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">Runs</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Developer: finish a run</source>
+        <translation type="unfinished">Developer: finish a run</translation>
+    </message>
 </context>
 <context>
     <name>RecordsPage</name>
-    <message>
-        <source>Runs</source>
-        <translation>Runs</translation>
-    </message>
     <message>
         <source>Mode (empty for all modes)</source>
         <translation>Mode (empty for all modes)</translation>
@@ -405,25 +394,6 @@
     </message>
 </context>
 <context>
-    <name>SilicaShell</name>
-    <message>
-        <source>Achievements</source>
-        <translation type="unfinished">Achievements</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation type="unfinished">Skins</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
-    </message>
-    <message>
-        <source>Developer: finish a run</source>
-        <translation type="unfinished">Developer: finish a run</translation>
-    </message>
-</context>
-<context>
     <name>SkinsPage</name>
     <message>
         <source>Locked: an achievement unlocks it.</source>
@@ -436,10 +406,6 @@
     <message>
         <source>Could not select %1.</source>
         <translation>Could not select %1.</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
     </message>
     <message>
         <source>Tap an unlocked skin to wear it.</source>
@@ -479,22 +445,6 @@
     <message>
         <source>Play</source>
         <translation>Play</translation>
-    </message>
-    <message>
-        <source>Achievements</source>
-        <translation>Achievements</translation>
-    </message>
-    <message>
-        <source>Skins</source>
-        <translation>Skins</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Runs</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
     </message>
 </context>
 </TS>

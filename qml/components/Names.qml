@@ -2,6 +2,18 @@ import QtQuick 2.6
 
 // The player-facing texts for the backend's codes.
 QtObject {
+    // The title of a page, by the name the shells and start pages use for it.
+    function pageTitle(name) {
+        switch (name) {
+        case "achievements": return qsTr("Achievements")
+        case "skins": return qsTr("Skins")
+        case "runs": return qsTr("Runs")
+        case "settings": return qsTr("Settings")
+        case "developer": return qsTr("Developer: finish a run")
+        }
+        return ""
+    }
+
     function achievementTitle(code) {
         switch (code) {
         case "score_50": return qsTr("Warming up")

@@ -17,13 +17,6 @@ Rectangle {
     // Raised whenever stored data may have changed, so pages read it again.
     property int revision: 0
     readonly property real scaling: width / 540
-    readonly property var titles: ({
-        "achievements": qsTr("Achievements"),
-        "skins": qsTr("Skins"),
-        "runs": qsTr("Runs"),
-        "settings": qsTr("Settings"),
-        "developer": qsTr("Developer: finish a run")
-    })
 
     color: Theme.background
 
@@ -86,7 +79,7 @@ Rectangle {
             id: header
             width: parent.width
             scaling: root.scaling
-            title: root.titles[root.screen] || ""
+            title: pageNames.pageTitle(root.screen)
             onBack: root.screen = "start"
         }
 
@@ -184,5 +177,9 @@ Rectangle {
         // Closing the window or quitting while a run is going stores it.
         Qt.application.aboutToQuit.connect(gamePage.storeOnQuit)
         console.log("[harbour-hoplix] front end loaded:", settingsPage.interfaceLanguage)
+    }
+
+    Names {
+        id: pageNames
     }
 }

@@ -34,12 +34,6 @@ Column {
         id: names
     }
 
-    SectionHeader {
-        look: page.look
-        width: parent.width
-        text: qsTr("Achievements")
-    }
-
     Text {
         width: parent.width
         wrapMode: Text.Wrap

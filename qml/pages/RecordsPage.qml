@@ -38,12 +38,6 @@ QtObject {
         width: parent ? parent.width : 0
         spacing: look.spacing
 
-        SectionHeader {
-            look: page.look
-            width: parent.width
-            text: qsTr("Runs")
-        }
-
         LabeledField {
             look: page.look
             width: parent.width

@@ -36,12 +36,6 @@ Column {
     onVisibleChanged: if (visible) reload()
     Component.onCompleted: reload()
 
-    SectionHeader {
-        look: page.look
-        width: parent.width
-        text: qsTr("Skins")
-    }
-
     Text {
         width: parent.width
         wrapMode: Text.Wrap

@@ -151,20 +151,19 @@ Item {
             spacing: 12 * page.scaling
 
             Repeater {
-                model: [
-                    { "name": "achievements", "text": qsTr("Achievements") },
-                    { "name": "skins", "text": qsTr("Skins") },
-                    { "name": "runs", "text": qsTr("Runs") },
-                    { "name": "settings", "text": qsTr("Settings") }
-                ]
+                model: ["achievements", "skins", "runs", "settings"]
 
                 PillButton {
                     width: (page.width * 0.86 - 12 * page.scaling) / 2
-                    text: modelData.text
+                    text: pageNames.pageTitle(modelData)
                     fontSize: 20 * page.scaling
-                    onClicked: page.openPage(modelData.name)
+                    onClicked: page.openPage(modelData)
                 }
             }
         }
+    }
+
+    Names {
+        id: pageNames
     }
 }

@@ -30,7 +30,7 @@ Page {
             spacing: page.look.spacing
 
             PageHeader {
-                title: qsTr("Runs")
+                title: records.names.pageTitle("runs")
             }
             Loader {
                 x: page.look.margin

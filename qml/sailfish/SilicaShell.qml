@@ -26,12 +26,6 @@ ApplicationWindow {
     // says whether this engine has it.
     property bool keepAliveAvailable: typeof platformModules !== "undefined"
                                       && platformModules.keepAlive === true
-    readonly property var titles: ({
-        "achievements": qsTr("Achievements"),
-        "skins": qsTr("Skins"),
-        "settings": qsTr("Settings"),
-        "developer": qsTr("Developer: finish a run")
-    })
 
     initialPage: startPageComponent
     cover: coverComponent
@@ -50,7 +44,7 @@ ApplicationWindow {
         if (name === "runs")
             pageStack.push(recordsPageComponent)
         else
-            pageStack.push(viewPageComponent, { "name": name, "title": titles[name] })
+            pageStack.push(viewPageComponent, { "name": name, "title": pageNames.pageTitle(name) })
     }
 
     // The cover's one action: pause the run that is going; otherwise bring
@@ -184,5 +178,9 @@ ApplicationWindow {
         Qt.application.aboutToQuit.connect(window.storeOnQuit)
         console.log("[harbour-hoplix] front end loaded:",
                                        qsTranslate("SettingsPage", "Language of this interface: English"))
+    }
+
+    Shared.Names {
+        id: pageNames
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.6
 import Sailfish.Silica 1.0
 import "../pages" as Shared
+import "../components" as Components
 
 // The start screen on the phone: the shared start page under a pull-down
 // menu that leads to the other pages.
@@ -22,21 +23,14 @@ Page {
         PullDownMenu {
             objectName: "startMenu"
 
-            MenuItem {
-                text: qsTr("Settings")
-                onClicked: page.openPage("settings")
-            }
-            MenuItem {
-                text: qsTr("Runs")
-                onClicked: page.openPage("runs")
-            }
-            MenuItem {
-                text: qsTr("Skins")
-                onClicked: page.openPage("skins")
-            }
-            MenuItem {
-                text: qsTr("Achievements")
-                onClicked: page.openPage("achievements")
+            // The last entry of a pull-down menu is the one nearest the page.
+            Repeater {
+                model: ["settings", "runs", "skins", "achievements"]
+
+                MenuItem {
+                    text: pageNames.pageTitle(modelData)
+                    onClicked: page.openPage(modelData)
+                }
             }
         }
 
@@ -49,5 +43,9 @@ Page {
             onPlay: page.play()
             onOpenPage: page.openPage(name)
         }
+    }
+
+    Components.Names {
+        id: pageNames
     }
 }
