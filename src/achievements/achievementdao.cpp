@@ -87,6 +87,27 @@ QString text(const QVariant &value)
     return value.isNull() ? QString() : value.toString();
 }
 
+// A parameters object read from its JSON text; false when the text is not
+// one. Every settlement reads every row twice, and the texts hardly ever
+// change, so each thread keeps the few it has parsed.
+bool parseParameters(const QByteArray &json, QVariantMap &parameters)
+{
+    thread_local QHash<QByteArray, QVariantMap> parsed;
+    const auto found = parsed.constFind(json);
+    if (found != parsed.constEnd()) {
+        parameters = found.value();
+        return true;
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject())
+        return false;
+    parameters = document.object().toVariantMap();
+    if (parsed.size() >= 64)
+        parsed.clear();
+    parsed.insert(json, parameters);
+    return true;
+}
+
 // Runs a wrapped operation in its own write transaction: all or nothing.
 template<typename Operation>
 bool inWriteTransaction(Operation operation)
@@ -140,13 +161,11 @@ bool AchievementDao::loadAll(QList<Achievement> &out)
         a.unlockedAt = text(query.value(unlockedAt));
         a.sortOrder = query.value(sortOrder).toInt();
 
-        const QJsonDocument json = QJsonDocument::fromJson(query.value(parameters).toByteArray());
-        if (!json.isObject()) {
+        if (!parseParameters(query.value(parameters).toByteArray(), a.parameters)) {
             qWarning() << "[AchievementDao] invalid parameters:" << a.code;
             out.clear();
             return false;
         }
-        a.parameters = json.object().toVariantMap();
         out.append(a);
     }
     return true;

@@ -10,17 +10,10 @@ SkinService::SkinService(SkinDao *dao, QObject *parent)
 
 QVariantList SkinService::skins()
 {
-    QVariantList result;
-    if (!dao)
-        return result;
-    const QList<Skin *> skins = dao->findAll();
-    result.reserve(skins.size());
-    for (Skin *skin : skins) {
-        result.append(toVariantMap(skin));
-        // The DAO parents what it returns; free it now rather than with the DAO.
-        delete skin;
-    }
-    return result;
+    // Straight from the rows into the maps toVariantMap would build, without
+    // a Skin object per row in between: the settlement reads them for every
+    // run while a reward waits to be shown.
+    return dao ? dao->findAllMaps() : QVariantList();
 }
 
 bool SkinService::selectSkin(const QString &skinId)

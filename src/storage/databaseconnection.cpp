@@ -99,8 +99,11 @@ const char kCreateAchievements[] = R"(
 
 QString DatabaseConnection::connectionName()
 {
-    const quint64 address = reinterpret_cast<quintptr>(QThread::currentThread());
-    return QStringLiteral("hoplix_%1").arg(address, 0, 16);
+    // Asked for by every statement and transaction; a thread keeps its name.
+    thread_local const QString name
+            = QStringLiteral("hoplix_%1")
+                      .arg(quint64(reinterpret_cast<quintptr>(QThread::currentThread())), 0, 16);
+    return name;
 }
 
 QSqlDatabase DatabaseConnection::database()
@@ -142,7 +145,7 @@ bool DatabaseConnection::initialize()
     // schema changed since (another connection or program altered it, or the
     // file's content was replaced): SQLite bumps the schema version then.
     // That one read replaces three statements before every request.
-    const int version = schemaVersion(db);
+    const int version = schemaVersion();
     if (version >= 0 && version == knownSchemaVersion)
         return true;
 
@@ -161,16 +164,18 @@ bool DatabaseConnection::initialize()
     }
     // Optional: without them the runs are scanned, as they always were.
     RunTotals::install(db);
-    knownSchemaVersion = schemaVersion(db);
+    knownSchemaVersion = schemaVersion();
     return true;
 }
 
-int DatabaseConnection::schemaVersion(const QSqlDatabase &db)
+int DatabaseConnection::schemaVersion()
 {
-    QSqlQuery query(db);
-    if (!query.exec(QLatin1String(kSchemaVersion)) || !query.next())
+    // Read before every request, so kept prepared like the requests' own
+    // statements.
+    PreparedStatement version(kSchemaVersion);
+    if (!version.isPrepared() || !version->exec() || !version->next())
         return -1;
-    return query.value(0).toInt();
+    return version->value(0).toInt();
 }
 
 bool DatabaseConnection::setDurability(const QSqlDatabase &db)

@@ -32,8 +32,9 @@ private:
     // Journal and sync mode of a freshly opened connection, so that every
     // commit is on the disk before it returns.
     static bool setDurability(const QSqlDatabase &db);
-    // SQLite's schema version of the file, -1 when it cannot be read.
-    static int schemaVersion(const QSqlDatabase &db);
+    // SQLite's schema version of the file as the calling thread's connection
+    // reads it, -1 when it cannot be read.
+    static int schemaVersion();
 };
 
 #endif // DATABASECONNECTION_H

@@ -39,6 +39,25 @@ const char kFindAll[] = R"(
     SELECT * FROM skins ORDER BY skin_id)";
 // clang-format on
 
+// QMap keeps its keys sorted; inserted in that order, each insert goes in at
+// the end without a search.
+QVariantMap skinMap(const QSqlQuery &query, const int (&column)[8])
+{
+    QVariantMap map;
+    auto put = [&map](const QString &key, const QVariant &value) {
+        map.insert(map.constEnd(), key, value);
+    };
+    put(QStringLiteral("componentId"), query.value(column[0]).toString());
+    put(QStringLiteral("createdAt"), query.value(column[1]).toString());
+    put(QStringLiteral("selected"), query.value(column[2]).toInt() != 0);
+    put(QStringLiteral("skinId"), query.value(column[3]).toString());
+    put(QStringLiteral("skinName"), query.value(column[4]).toString());
+    put(QStringLiteral("skinPath"), query.value(column[5]).toString());
+    put(QStringLiteral("unlocked"), query.value(column[6]).toInt() != 0);
+    put(QStringLiteral("updatedAt"), query.value(column[7]).toString());
+    return map;
+}
+
 int flag(bool value)
 {
     return value ? 1 : 0;
@@ -137,6 +156,26 @@ QList<Skin *> SkinDao::findAll()
     while (find->next())
         skins.append(skinFromQuery(find.query()));
     return skins;
+}
+
+QVariantList SkinDao::findAllMaps()
+{
+    QVariantList maps;
+    PreparedStatement find(kFindAll);
+    if (!find.isPrepared() || !find->exec()) {
+        qWarning() << "[SkinDao] find all failed:" << find->lastError().text();
+        return maps;
+    }
+    // Positions looked up once, in the order skinMap reads them.
+    const QSqlRecord row = find->record();
+    int column[8];
+    int i = 0;
+    for (const char *name : {"id", "created_at", "is_selected", "skin_id", "skin_name", "skin_path",
+                             "is_unlocked", "updated_at"})
+        column[i++] = row.indexOf(QLatin1String(name));
+    while (find->next())
+        maps.append(skinMap(find.query(), column));
+    return maps;
 }
 
 Skin *SkinDao::skinFromQuery(const QSqlQuery &query)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 class QSqlQuery;
 class Skin;
@@ -27,6 +28,10 @@ public:
     // Returned skins are children of this object.
     Skin *findBySkinId(const QString &skinId);
     QList<Skin *> findAll();
+    // The same skins, read straight into maps keyed by the skin's property
+    // names (SkinService::toVariantMap), each value of the type the skin's
+    // accessor gives.
+    QVariantList findAllMaps();
 
 private:
     Skin *skinFromQuery(const QSqlQuery &query);
