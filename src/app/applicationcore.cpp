@@ -165,10 +165,11 @@ bool ApplicationCore::unlockSkin(const QString &skinId)
 
 GameRecordModel *ApplicationCore::gameRecordModel()
 {
-    if (!recordModel) {
+    // Nothing is read here: the page sets its mode first, and the view
+    // fetches the first page when it needs rows. A read now, for every mode,
+    // would sort all stored runs on the GUI thread for nothing.
+    if (!recordModel)
         recordModel = new GameRecordModel(this);
-        recordModel->refresh();
-    }
     return recordModel;
 }
 
