@@ -5,8 +5,8 @@ import QtQuick 2.6
 Rectangle {
     id: window
 
-    property var initialPage
-    property var cover
+    property Component initialPage
+    property Component cover
     readonly property alias pageStack: stack
     property Item _coverItem: null
     property int _activations: 0
@@ -24,20 +24,8 @@ Rectangle {
         anchors.fill: parent
     }
 
-    Item {
-        id: coverHolder
-        x: window.width
-        width: Theme.coverSizeLarge.width
-        height: Theme.coverSizeLarge.height
-    }
-
     Component.onCompleted: {
-        if (initialPage)
-            stack.push(initialPage)
-        if (cover) {
-            var component = typeof cover === "string" ? Qt.createComponent(cover) : cover
-            _coverItem = component.createObject(coverHolder)
-            _coverItem.anchors.fill = coverHolder
-        }
+        stack.push(initialPage)
+        _coverItem = cover.createObject(window, { "x": window.width, "width": 234, "height": 374 })
     }
 }

@@ -12,7 +12,6 @@ Item {
     function trigger() {
         var action = callback
         callback = null
-        if (action)
-            action()
+        action()
     }
 }
