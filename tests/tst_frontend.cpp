@@ -116,7 +116,8 @@ private slots:
         QVERIFY(seed.saveGameRecord("seed-2", "endless", 60, "block", "2025-01-31T08:03:00Z",
                                     "2025-01-31T08:06:00Z", 1210.5, -48.0, 31, 6, 0, 2));
         messages.clear();
-        load(QByteArray(QTest::currentTestFunction()) == "silicaShell");
+        load(QByteArray(QTest::currentTestFunction()) == "silicaShell"
+             || QByteArray(QTest::currentDataTag()) == "silica");
     }
 
     void cleanup()
@@ -164,11 +165,20 @@ private slots:
         grab("start-after-run");
     }
 
+    void quittingStoresTheRun_data()
+    {
+        QTest::addColumn<bool>("silica");
+        QTest::newRow("desktop") << false;
+        QTest::newRow("silica") << true;
+    }
+
     void quittingStoresTheRun()
     {
+        QFETCH(bool, silica);
+        QCOMPARE(shell()->objectName() == QLatin1String("silicaShell"), silica);
         playKnownTower("13");
-        // What the application does when the window closes or it is told to
-        // quit: the run goes to the database at once, as abandoned.
+        // What either shell does when the window closes or the application is
+        // told to quit: the run goes to the database at once, as abandoned.
         QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
         QCOMPARE(sqlValue("SELECT end_reason FROM game_records WHERE id='{screenshot-run}'"),
                  QVariant("abandoned"));

@@ -81,73 +81,63 @@ private slots:
     void outcomes_data()
     {
         QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("powerUp");
         QTest::addColumn<int>("walls");
         QTest::addColumn<int>("blocks");
         QTest::addColumn<QString>("reason");
-        // One tap, then nothing. Rushing up, tapping every tenth of a second,
-        // into the block over the start or, from under the first wall, into the
-        // wall; with a shield, the first hard hit breaks it and the second ends
-        // the run. A jump from far below reaches the wall slowly: a bump,
-        // counted once, and the run goes on.
-        QTest::newRow("fall") << "tap" << 0 << 0 << "fall";
-        QTest::newRow("block") << "rush" << 0 << 1 << "block";
-        QTest::newRow("block, shielded") << "shielded rush" << 0 << 2 << "block";
-        QTest::newRow("wall") << "wall" << 1 << 0 << "wall";
-        QTest::newRow("wall, shielded") << "shielded wall" << 2 << 0 << "wall";
-        QTest::newRow("glancing bump") << "bump" << 1 << 0 << "";
+        const int none = TowerSection::NoPowerUp;
+        // One tap, then nothing.
+        QTest::newRow("fall") << "tap" << none << 0 << 0 << "fall";
+        // Rushing up, tapping every tenth of a second, into the block over
+        // the start. A shield breaks at the first hard hit and the second
+        // ends the run; clearing the screen just before the block lets the
+        // rush go on to a wall.
+        QTest::newRow("block") << "rush" << none << 0 << 1 << "block";
+        QTest::newRow("block, shielded")
+                << "rush" << int(TowerSection::Shield) << 0 << 2 << "block";
+        QTest::newRow("block, cleared") << "rush" << int(TowerSection::Clear) << 1 << 1 << "wall";
+        // The same from under a piece of the first wall.
+        QTest::newRow("wall") << "wall" << none << 1 << 0 << "wall";
+        QTest::newRow("wall, shielded") << "wall" << int(TowerSection::Shield) << 2 << 0 << "wall";
+        // A jump from far below reaches the wall slowly: a bump, counted
+        // once, and the run goes on.
+        QTest::newRow("glancing bump") << "bump" << none << 1 << 0 << "";
     }
 
     void outcomes()
     {
         QFETCH(QString, script);
+        QFETCH(int, powerUp);
         GameSimulation sim(7);
-        const int side = script.endsWith("wall") || script == "bump" ? awayFromGap(sim) : 1;
-        if (script.startsWith("shielded"))
-            sim.applyPowerUp(TowerSection::Shield);
-        if (script == QLatin1String("bump")) {
+        const int side = script == "tap" || script == "rush" ? 1 : awayFromGap(sim);
+        play(sim, powerUp == TowerSection::Clear ? 600 : 0, 10);
+        sim.applyPowerUp(powerUp);
+        if (script == "bump") {
             while (!(sim.velocityY() < 0 && sim.y() < 380 * U))
                 sim.step();
             play(sim, 80, 80, side);
         } else {
-            play(sim, 2000, script == QLatin1String("tap") ? 2000 : 10);
+            play(sim, 2000, script == "tap" ? 2000 : 10);
         }
         const QVariantMap snapshot = sim.snapshot("id", "endless", "a", "b");
         QTEST(snapshot.value(QStringLiteral("endReason")).toString(), "reason");
         QTEST(sim.wallCollisionCount(), "walls");
         QTEST(sim.blockCollisionCount(), "blocks");
-        QVERIFY(!sim.shield());
         if (sim.ended())
             QCOMPARE(snapshot.value(QStringLiteral("deathWorldY")).toDouble(), double(sim.y()) / U);
     }
 
-    void clearAndDash()
+    void dashGoesThroughTheWall()
     {
-        // Clear: every block on screen goes.
-        GameSimulation sim(11);
-        auto blocksOnScreen = [&] {
-            int count = 0;
-            for (int slot = 0; slot < GameSimulation::LiveSections; ++slot) {
-                for (const TowerSection::Obstacle &block : sim.section(slot).blocks) {
-                    count += block.present && block.top() > sim.cameraY()
-                            && block.bottom < sim.cameraY() + GameSimulation::ViewHeight;
-                }
-            }
-            return count;
-        };
-        QVERIFY(climbUntil(sim, [&] { return blocksOnScreen() >= 2; }));
-        sim.applyPowerUp(TowerSection::Clear);
-        QCOMPARE(blocksOnScreen(), 0);
-
-        // Dash: straight up through the wall overhead, touching nothing, and a
-        // tap during it is lost.
-        GameSimulation dash(7);
-        awayFromGap(dash);
-        const int jumps = dash.jumpCount();
-        dash.applyPowerUp(TowerSection::Dash);
-        play(dash, GameSimulation::DashSteps, 20, 1);
-        QVERIFY(!dash.ended() && dash.wallCollisionCount() == 0);
-        QCOMPARE(dash.jumpCount(), jumps);
-        QCOMPARE(dash.sectionsPassed(), 1);
+        // Straight up through the wall overhead, touching nothing; a tap
+        // during the dash is lost.
+        GameSimulation sim(7);
+        awayFromGap(sim);
+        sim.applyPowerUp(TowerSection::Dash);
+        play(sim, GameSimulation::DashSteps, 20, 1);
+        QVERIFY(!sim.ended() && sim.wallCollisionCount() == 0);
+        QCOMPARE(sim.jumpCount(), 3);
+        QCOMPARE(sim.sectionsPassed(), 1);
     }
 
     void jumpsCountPerSection()
@@ -167,16 +157,13 @@ private slots:
             }
         };
         hover(4, 600 * U);
-        QCOMPARE(sim.maxSectionJumpCount(), 4);
         while (sim.velocityY() > 0)
             sim.step();
         hover(7, first.top() + 150 * U);
-        QCOMPARE(sim.sectionIndexAt(sim.y()), 1);
         QCOMPARE(sim.maxSectionJumpCount(), 7);
         while (sim.sectionIndexAt(sim.y()) != 0 && !sim.ended())
             sim.step();
         hover(5, first.top() - 40 * U);
-        QVERIFY(!sim.ended());
         QCOMPARE(sim.jumpCount(), 16);
         QCOMPARE(sim.maxSectionJumpCount(), 9);
     }
