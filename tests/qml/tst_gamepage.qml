@@ -77,6 +77,10 @@ Item {
             page.applicationActive = false
             compare(page.session.state, GameSession.Paused)
             compare(findChild(page, "pauseOverlay").visible, true)
+            // The clock no longer moves the world.
+            var y = page.session.playerY
+            wait(100)
+            compare(page.session.playerY, y)
             tapRight()
             compare(page.session.state, GameSession.Running)
         }
