@@ -96,7 +96,6 @@ Item {
             var page = shell.pageStack.currentPage
             compare(page.objectName, "silicaGamePage")
             mouseClick(page, page.width * 0.25, page.height * 0.6)
-            page.game.session.advance(30)
             verify(findChild(cover, "coverRunScore").visible)
 
             action.triggered()
