@@ -1,12 +1,14 @@
 import QtQuick 2.6
 
-// Test stand-in: the stack fills the window; the cover is created at once and
+// Test stand-in: the page stack fills the window, without transitions: pages
+// change status at once and are destroyed when popped, as Silica does with
+// the pages it created from a component. The cover is created at once and
 // kept beside the window (not on it), where a test can read and grab it.
 Rectangle {
     id: window
 
-    property var initialPage
-    property var cover
+    property Component initialPage
+    property Component cover
     readonly property alias pageStack: stack
     property Item _coverItem: null
     property int _activations: 0
@@ -19,25 +21,50 @@ Rectangle {
     height: 960
     color: "#20232e"
 
-    PageStack {
+    Item {
         id: stack
+
+        property var pages: []
+        readonly property int depth: pages.length
+        readonly property Item currentPage: depth > 0 ? pages[depth - 1] : null
+
+        function show(page, first, then) {
+            page.status = first
+            page.status = then
+            page.visible = then === PageStatus.Active
+        }
+
+        function push(component, properties) {
+            var page = component.createObject(stack, properties || {})
+            page.anchors.fill = stack
+            if (currentPage)
+                show(currentPage, PageStatus.Deactivating, PageStatus.Inactive)
+            pages = pages.concat([page])
+            show(page, PageStatus.Activating, PageStatus.Active)
+        }
+
+        // Pops the top page, or every page above `page`.
+        function pop(page) {
+            do {
+                var leaving = currentPage
+                show(leaving, PageStatus.Deactivating, PageStatus.Inactive)
+                pages = pages.slice(0, depth - 1)
+                leaving.destroy()
+            } while (page && currentPage !== page)
+            show(currentPage, PageStatus.Activating, PageStatus.Active)
+        }
+
+        // The back swipe: refused while the page turns it off.
+        function navigateBack() {
+            if (depth > 1 && currentPage.backNavigation)
+                pop()
+        }
+
         anchors.fill: parent
     }
 
-    Item {
-        id: coverHolder
-        x: window.width
-        width: Theme.coverSizeLarge.width
-        height: Theme.coverSizeLarge.height
-    }
-
     Component.onCompleted: {
-        if (initialPage)
-            stack.push(initialPage)
-        if (cover) {
-            var component = typeof cover === "string" ? Qt.createComponent(cover) : cover
-            _coverItem = component.createObject(coverHolder)
-            _coverItem.anchors.fill = coverHolder
-        }
+        stack.push(initialPage)
+        _coverItem = cover.createObject(window, { "x": window.width, "width": 234, "height": 374 })
     }
 }

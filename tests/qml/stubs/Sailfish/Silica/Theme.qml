@@ -13,9 +13,7 @@ QtObject {
     property real paddingMedium: 12
     property real paddingLarge: 24
     property real horizontalPageMargin: 24
-    property real itemSizeLarge: 96
     property real iconSizeLarge: 80
-    property size coverSizeLarge: Qt.size(234, 374)
     property color primaryColor: "#ffffff"
     property color secondaryColor: "#b0ffffff"
     property color highlightColor: "#9cd3ff"

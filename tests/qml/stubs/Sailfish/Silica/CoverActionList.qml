@@ -1,4 +1,0 @@
-import QtQuick 2.6
-
-Item {
-}
