@@ -39,8 +39,8 @@ const char kFindAll[] = R"(
     SELECT * FROM skins ORDER BY skin_id)";
 // clang-format on
 
-// QMap keeps its keys sorted; inserted in that order, each insert goes in at
-// the end without a search.
+// QMap keeps its keys sorted; inserted in that order with the end as the
+// hint, no insert compares keys on its way down.
 QVariantMap skinMap(const QSqlQuery &query, const int (&column)[8])
 {
     QVariantMap map;
