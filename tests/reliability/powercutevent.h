@@ -6,8 +6,8 @@
 // One entry of the log that the sync shim writes: this header, followed by
 // `size` bytes (the data written, a path, or marker text).
 //
-//   'O' a watched file opened by name; inode, offset 1 when it was created
-//   'N' a file created without a name (O_TMPFILE); inode
+//   'O' a watched file opened; inode, offset 1 when it was created; its
+//       name (none for a file created without one, O_TMPFILE)
 //   'W' data written; inode, offset, the data
 //   'T' the file's size set; inode, offset = the new size
 //   'S' a file synced; inode
