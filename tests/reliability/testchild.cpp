@@ -3,19 +3,20 @@
 // write(2) per line, so a parent that kills it (or a tracer of its writes)
 // knows exactly what it had been told.
 //
-//   settle <seed> <prefix>                runs until killed, three queued at a
-//                                         time, a synchronous save now and then
-//   fill <seed> <prefix> <limit> <runs>   the same under a file-size limit
-//                                         (SIGXFSZ ignored); exits after <runs>
-//   session <seed> <prefix> <runs> <lang> also acknowledges every reward,
-//                                         unlocks and selects skins, and stores
-//                                         a rising language index from <lang>
-//   backlog <seed> <prefix> <runs>        queues all runs at once; meanwhile the
-//                                         GUI thread makes a call every 20 ms
+//   settle <seed> <prefix> <runs>   three runs queued at a time (<runs> -1:
+//                                   until killed), a synchronous save now and
+//                                   then; after each answer it acknowledges the
+//                                   rewards and now and then unlocks and selects
+//                                   a skin or stores a rising language index
+//   backlog <seed> <prefix> <runs>  queues all runs at once; meanwhile the GUI
+//                                   thread makes a call every 20 ms
 //
-// Lines: "ready", "settled|saved <id> <0|1>", "done"; in a session also
-// "acknowledged <request> <0|1> <codes>", "unlocked|selected <skin> <0|1>",
-// "language <index>"; in a backlog "call <name> <0|1> <milliseconds>".
+// With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
+// (SIGXFSZ ignored), and its runs are large enough to reach it soon.
+//
+// Lines: "ready", "settled|saved <id> <0|1>", "acknowledged <request> <0|1>
+// <codes>", "unlocked|selected <skin> <0|1>", "language <index>", "call <name>
+// <0|1> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
 
@@ -44,17 +45,18 @@ void report(const QString &line)
 class Driver : public QObject
 {
 public:
-    Driver(const QByteArray &mode, unsigned seed, const QString &prefix, int runs, int language)
+    Driver(bool backlog, unsigned seed, const QString &prefix, int runs, bool large)
         : random(seed)
         , prefix(prefix)
         , runs(runs)
-        , language(language)
+        , queueDepth(backlog ? runs : 3)
+        , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
                     report(QStringLiteral("settled %1 %2").arg(id).arg(int(success)));
                     --inFlight;
-                    if (this->language >= 0)
+                    if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
                     feed();
                 });
@@ -66,13 +68,9 @@ public:
                                    .arg(acknowledging.take(request)));
                     feed();
                 });
-        // Large runs fill a limited file in a few settlements.
-        startedAt = mode == "fill" ? QString(3000, QLatin1Char('x')) : QStringLiteral("s");
-        if (mode == "backlog") {
-            queueDepth = runs;
-            connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+        connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+        if (backlog)
             guiCalls.start(20);
-        }
         report(QStringLiteral("ready"));
     }
 
@@ -101,8 +99,6 @@ public:
     }
 
 private:
-    // After an answer: collect its rewards, and now and then change the
-    // skin or the language, each reported once it returned.
     void actLikeFrontEnd(const QVariantList &rewards)
     {
         QStringList codes;
@@ -113,13 +109,14 @@ private:
             && core.acknowledgeSkinRewards(request, QVariantList() << codes))
             acknowledging.insert(request, codes.join(QLatin1Char(',')));
         const unsigned roll = random() % 6;
+        const QString skin = QLatin1String(kSkins[random() % 9]);
         if (roll < 2) {
-            const QString skin = QLatin1String(kSkins[random() % 9]);
             report(QStringLiteral("unlocked %1 %2").arg(skin).arg(int(core.unlockSkin(skin))));
             report(QStringLiteral("selected %1 %2").arg(skin).arg(int(core.selectSkin(skin))));
         } else if (roll == 2) {
-            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"),
-                               ++language);
+            // Rising across sessions too: each starts from the stored index.
+            const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
+            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), language);
             report(QStringLiteral("language %1").arg(language));
         }
     }
@@ -164,12 +161,11 @@ private:
     std::mt19937 random;
     QString prefix;
     int runs;
-    int language; // -1: no front-end actions
+    int queueDepth;
     QString startedAt;
     QMap<QString, QString> acknowledging;
     int submitted = 0;
     int inFlight = 0;
-    int queueDepth = 3;
     QTimer guiCalls;
     int calls = 0;
 };
@@ -178,24 +174,20 @@ private:
 
 int main(int argc, char **argv)
 {
-    const QByteArray mode = argc > 3 ? argv[1] : "";
-    const auto number = [&](int i) { return i < argc ? QByteArray(argv[i]).toLongLong() : -1; };
-    if (mode == "fill") {
-        // Covers every regular file this process writes: the database, its
-        // log and the settings file.
-        struct rlimit limit;
-        limit.rlim_cur = limit.rlim_max = rlim_t(number(4));
-        std::signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 3;
-    } else if (mode != "settle" && mode != "session" && mode != "backlog") {
+    const QByteArray mode = argc > 4 ? argv[1] : "";
+    const qlonglong limit = qgetenv("HOPLIX_CHILD_FILE_LIMIT").toLongLong();
+    struct rlimit fileSize;
+    fileSize.rlim_cur = fileSize.rlim_max = rlim_t(limit);
+    if (limit > 0
+        && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize)))
+        return 3;
+    if (mode != "settle" && mode != "backlog")
         return 2;
-    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-    Driver driver(mode, unsigned(number(2)), QString::fromLocal8Bit(argv[3]),
-                  int(number(mode == "fill" ? 5 : 4)), mode == "session" ? int(number(5)) : -1);
+    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), QString::fromLocal8Bit(argv[3]),
+                  atoi(argv[4]), limit > 0);
     driver.feed();
     return app.exec();
 }

@@ -27,7 +27,7 @@ void tst_CrashConsistency::killedWhileSettling()
     for (int round = 0; round < kills; ++round) {
         QProcess child;
         startChild(child, storage.path(),
-                   {"settle", QString::number(random()), QStringLiteral("k%1").arg(round)});
+                   {"settle", QString::number(random()), QStringLiteral("k%1").arg(round), "-1"});
         QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
         // One kill in five lands during start-up (schema, catalogue import),
         // the rest after the first answer, whatever the machine's speed.

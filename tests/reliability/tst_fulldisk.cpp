@@ -33,9 +33,8 @@ void tst_FullDisk::databaseCannotGrow()
     QVERIFY(ApplicationCore().saveGameRecord("before", "endless", 20, "wall", "", ""));
     DatabaseConnection::closeConnection();
     const qint64 size = QFileInfo(storage.databasePath()).size();
-    const QByteArray output
-            = runChild(storage.path(),
-                       {"fill", "7", "f", QString::number(size + room), QString::number(runs)});
+    const QByteArray output = runChild(storage.path(), {"settle", "7", "f", QString::number(runs)},
+                                       {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(size + room)}});
     QVERIFY(output.endsWith("done\n"));
     QSet<QString> succeeded, failed;
     readAnswers(output, succeeded, failed);

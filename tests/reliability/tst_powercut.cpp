@@ -158,13 +158,13 @@ void tst_PowerCut::initTestCase()
 {
     setTestApplicationNames();
     for (int session = 0; session < 2; ++session) {
-        const QByteArray output = runChild(
-                storage.path(),
-                {"session", QString::number(7 + session), QStringLiteral("p%1").arg(session),
-                 QString::number(stressScaled(40)), QString::number(session * 1000)},
-                {{"LD_PRELOAD", HOPLIX_SYNC_SHIM},
-                 {"HOPLIX_SHIM_LOG", storage.path() + "/writes.log"},
-                 {"HOPLIX_SHIM_DIR", storage.path() + "/org.hoplix"}});
+        const QByteArray output
+                = runChild(storage.path(),
+                           {"settle", QString::number(7 + session),
+                            QStringLiteral("p%1").arg(session), QString::number(stressScaled(40))},
+                           {{"LD_PRELOAD", HOPLIX_SYNC_SHIM},
+                            {"HOPLIX_SHIM_LOG", storage.path() + "/writes.log"},
+                            {"HOPLIX_SHIM_DIR", storage.path() + "/org.hoplix"}});
         QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
     }
     log = readLog(storage.path() + "/writes.log");
