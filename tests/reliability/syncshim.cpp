@@ -38,6 +38,7 @@ struct Shim
     int slowMin, slowMax;
     unsigned slowSeed = 20250131u;
     // Watched descriptors: the file's inode (0 for a directory) and its path.
+    // Paths are taken as given: Qt and SQLite name these files absolutely.
     std::map<int, std::pair<std::uint64_t, std::string>> fds;
 
     Shim()
@@ -65,12 +66,6 @@ struct Shim
     bool isWatched(const std::string &path) const
     {
         return log >= 0 && (path.compare(0, watched.size(), watched) == 0 || path + '/' == watched);
-    }
-    std::string resolve(int dir, const char *path) const
-    {
-        const auto it = fds.find(dir);
-        return path[0] == '/' || it == fds.end() ? std::string(path)
-                                                 : it->second.second + '/' + path;
     }
     std::uint64_t inodeOf(int fd) const
     {
@@ -111,11 +106,8 @@ struct Shim
     }
     // A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file
     // (Qt names a file it wrote without a name by its /proc link).
-    int named(int result, char kind, int fromDir, const char *from, int toDir = AT_FDCWD,
-              const char *to = "")
+    int named(int result, char kind, const std::string &a, const std::string &b = {})
     {
-        const std::string a = resolve(fromDir, from);
-        const std::string b = resolve(toDir, to);
         struct stat st;
         if (result == 0 && kind == 'U' && isWatched(a))
             record('U', 0, 0, a);
@@ -133,15 +125,15 @@ Shim &shim()
     return instance;
 }
 
-int openAt(int dir, const char *path, int flags, mode_t mode)
+int openAt(const char *path, int flags, mode_t mode)
 {
     Shim &s = shim();
     std::lock_guard<std::mutex> lock(s.mutex);
-    const std::string full = s.resolve(dir, path);
+    const std::string full = path;
     struct stat st;
     const bool fresh = (flags & O_TMPFILE) == O_TMPFILE
             || ((flags & O_CREAT) && stat(full.c_str(), &st) != 0);
-    return s.opened(REAL(openat64)(dir, path, flags, mode), full, flags, fresh);
+    return s.opened(REAL(openat64)(AT_FDCWD, path, flags, mode), full, flags, fresh);
 }
 
 // Logged before the sync starts, and the sync (slowed down) runs outside the
@@ -175,7 +167,7 @@ int synced(int fd, int (*real)(int))
         const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; \
         const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0; \
         va_end(args); \
-        return openAt(AT_FDCWD, path, flags, mode); \
+        return openAt(path, flags, mode); \
     }
 #define REPLACE(type, name, params, after) \
     type name params \
@@ -195,15 +187,13 @@ REPLACE(ssize_t, pwrite64, (int fd, const void *data, size_t n, off64_t at),
 REPLACE(int, ftruncate, (int fd, off_t size), s.truncated(fd, size, REAL(ftruncate)(fd, size)))
 REPLACE(int, ftruncate64, (int fd, off64_t size),
         s.truncated(fd, size, REAL(ftruncate64)(fd, size)))
-REPLACE(int, rename, (const char *a, const char *b),
-        s.named(REAL(rename)(a, b), 'R', AT_FDCWD, a, AT_FDCWD, b))
+REPLACE(int, rename, (const char *a, const char *b), s.named(REAL(rename)(a, b), 'R', a, b))
 REPLACE(int, renameat2, (int da, const char *a, int db, const char *b, unsigned f),
-        s.named(REAL(renameat2)(da, a, db, b, f), 'R', da, a, db, b))
-REPLACE(int, unlink, (const char *a), s.named(REAL(unlink)(a), 'U', AT_FDCWD, a))
-REPLACE(int, link, (const char *a, const char *b),
-        s.named(REAL(link)(a, b), 'L', AT_FDCWD, a, AT_FDCWD, b))
+        s.named(REAL(renameat2)(da, a, db, b, f), 'R', a, b))
+REPLACE(int, unlink, (const char *a), s.named(REAL(unlink)(a), 'U', a))
+REPLACE(int, link, (const char *a, const char *b), s.named(REAL(link)(a, b), 'L', a, b))
 REPLACE(int, linkat, (int da, const char *a, int db, const char *b, int f),
-        s.named(REAL(linkat)(da, a, db, b, f), 'L', da, a, db, b))
+        s.named(REAL(linkat)(da, a, db, b, f), 'L', a, b))
 REPLACE(int, close, (int fd), (s.fds.erase(fd), REAL(close)(fd)))
 int fsync(int fd)
 {

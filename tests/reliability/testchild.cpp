@@ -15,8 +15,8 @@
 // (SIGXFSZ ignored), and its runs are large enough to reach it soon.
 //
 // Lines: "ready", "settled|saved <id> <0|1>", "acknowledged <request> <0|1>
-// <codes>", "unlocked|selected <skin> <0|1>", "language <index>", "call <name>
-// <0|1> <milliseconds>", "done".
+// <codes>", "unlocked|selected <skin> <0|1>" ("selecting <skin>" before the
+// call), "language <index>", "call <name> <0|1> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
 
@@ -35,9 +35,11 @@ namespace {
 const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   "clown",
                               "injured",   "smirking", "shouting", "determined"};
 
-void report(const QString &line)
+// One line of words.
+template<typename... Words>
+void report(const Words &...words)
 {
-    const QByteArray text = (line + QLatin1Char('\n')).toUtf8();
+    const QByteArray text = (QStringList{QVariant(words).toString()...}.join(' ') + '\n').toUtf8();
     if (::write(STDOUT_FILENO, text.constData(), size_t(text.size())) != text.size())
         std::abort();
 }
@@ -54,7 +56,7 @@ public:
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
-                    report(QStringLiteral("settled %1 %2").arg(id).arg(int(success)));
+                    report("settled", id, int(success));
                     --inFlight;
                     if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
@@ -62,16 +64,13 @@ public:
                 });
         connect(&core, &ApplicationCore::skinRewardsAcknowledged, this,
                 [this](const QString &request, bool success) {
-                    report(QStringLiteral("acknowledged %1 %2 %3")
-                                   .arg(request)
-                                   .arg(int(success))
-                                   .arg(acknowledging.take(request)));
+                    report("acknowledged", request, int(success), acknowledging.take(request));
                     feed();
                 });
         connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
         if (backlog)
             guiCalls.start(20);
-        report(QStringLiteral("ready"));
+        report("ready");
     }
 
     void feed()
@@ -83,17 +82,18 @@ public:
             if (!guiCalls.isActive() && random() % 4 == 0) {
                 const QString id = QStringLiteral("%1-s%2").arg(prefix).arg(submitted);
                 const QVariantMap s = nextRun(id);
-                const bool saved = core.saveGameRecord(
-                        id, "endless", s["score"].toInt(), s["endReason"].toString(), "", "", 1.5,
-                        -2.0, 4, s["maxSectionJumpCount"].toInt(), s["wallCollisionCount"].toInt());
-                report(QStringLiteral("saved %1 %2").arg(id).arg(int(saved)));
+                report("saved", id,
+                       int(core.saveGameRecord(id, "endless", s["score"].toInt(),
+                                               s["endReason"].toString(), "", "", 1.5, -2.0, 4,
+                                               s["maxSectionJumpCount"].toInt(),
+                                               s["wallCollisionCount"].toInt())));
             }
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
             // after exit() and report after "done".
             guiCalls.stop();
-            report(QStringLiteral("done"));
+            report("done");
             QCoreApplication::exit(0);
         }
     }
@@ -111,20 +111,22 @@ private:
         const unsigned roll = random() % 6;
         const QString skin = QLatin1String(kSkins[random() % 9]);
         if (roll < 2) {
-            report(QStringLiteral("unlocked %1 %2").arg(skin).arg(int(core.unlockSkin(skin))));
-            report(QStringLiteral("selected %1 %2").arg(skin).arg(int(core.selectSkin(skin))));
+            report("unlocked", skin, int(core.unlockSkin(skin)));
+            report("selecting", skin);
+            report("selected", skin, int(core.selectSkin(skin)));
         } else if (roll == 2) {
             // Rising across sessions too: each starts from the stored index.
             const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
             core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), language);
-            report(QStringLiteral("language %1").arg(language));
+            report("language", language);
         }
     }
 
     // One call of a player leafing through the pages, timed.
     void guiCall()
     {
-        const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
+        const char *const names[] = {"call saveGameRecord", "call unlockSkin", "call selectSkin",
+                                     "call achievements"};
         const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
         QElapsedTimer clock;
         clock.start();
@@ -133,10 +135,7 @@ private:
                 : calls % 4 == 1 ? core.unlockSkin(skin)
                 : calls % 4 == 2 ? core.selectSkin(skin)
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
-        report(QStringLiteral("call %1 %2 %3")
-                       .arg(QLatin1String(names[calls++ % 4]))
-                       .arg(int(ok))
-                       .arg(clock.elapsed()));
+        report(names[calls++ % 4], int(ok), clock.elapsed());
     }
 
     // Mostly small scores, so the total-score and streak achievements stay
@@ -150,8 +149,6 @@ private:
                 {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
         run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
         run["endReason"] = QLatin1String(reasons[random() % 4]);
-        run["deathWorldY"] = double(random() % 1000) / 7.0;
-        run["jumpCount"] = int(random() % 200);
         run["maxSectionJumpCount"] = int(random() % 32);
         run["wallCollisionCount"] = int(random() % 3);
         return run;
