@@ -5,9 +5,20 @@
 // also says what the process had confirmed at every point. Several processes
 // may append to one log in turn: files are known by inode. With
 // HOPLIX_SLOW_SYNC_MS ("20-50", or one number) every sync takes that long,
-// as on cheap phone storage. tst_powercut reads the log.
-
-#include "powercutevent.h"
+// as on cheap phone storage. tst_brokenenvironment reads the log.
+//
+// An entry of the log is a line "<kind> <inode> <offset> <size>" followed by
+// `size` bytes (the data written, a path, or marker text). Kinds:
+//   'O' a watched file opened; offset 1 when it was created; its name (none
+//       for a file created without one, O_TMPFILE)
+//   'W' data written at the offset
+//   'T' the file's size set to the offset
+//   'S' a file synced
+//   'D' a directory synced; its path
+//   'L' a new name for a file (link); the name
+//   'R' a rename; the old and the new name, separated by a NUL
+//   'U' a name removed (unlink); the name
+//   'M' text written to standard output (what the process confirmed)
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -16,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,9 +68,11 @@ struct Shim
 
     void record(char kind, std::uint64_t inode, std::uint64_t offset, const std::string &data = {})
     {
-        const PowerCutEvent event = {kind, {}, std::uint32_t(data.size()), inode, offset};
-        const std::string bytes
-                = std::string(reinterpret_cast<const char *>(&event), sizeof event) + data;
+        char head[80];
+        const int n = snprintf(head, sizeof head, "%c %llu %llu %zu\n", kind,
+                               static_cast<unsigned long long>(inode),
+                               static_cast<unsigned long long>(offset), data.size());
+        const std::string bytes = std::string(head, size_t(n)) + data;
         // A log with a hole would make every later check a guess.
         if (log >= 0 && REAL(write)(log, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
             abort();
@@ -73,16 +87,20 @@ struct Shim
         return it == fds.end() ? 0 : it->second.first;
     }
 
-    int opened(int fd, const std::string &path, int flags, bool fresh)
+    int open(const char *path, int flags, mode_t mode)
     {
         struct stat st;
+        const bool fresh
+                = (flags & O_TMPFILE) == O_TMPFILE || ((flags & O_CREAT) && stat(path, &st) != 0);
+        const int fd = REAL(open64)(path, flags, mode);
         if (fd < 0 || !isWatched(path) || fstat(fd, &st) != 0)
             return fd;
         fds[fd] = {S_ISDIR(st.st_mode) ? 0 : st.st_ino, path};
         // A creation (also without a name, O_TMPFILE) starts a new file in
         // the replay, even when the file system hands an inode number out again.
         if (!S_ISDIR(st.st_mode))
-            record('O', st.st_ino, fresh, (flags & O_TMPFILE) == O_TMPFILE ? "" : path);
+            record('O', st.st_ino, fresh,
+                   (flags & O_TMPFILE) == O_TMPFILE ? "" : std::string(path));
         if (!S_ISDIR(st.st_mode) && (flags & O_TRUNC))
             record('T', st.st_ino, 0);
         return fd;
@@ -125,17 +143,6 @@ Shim &shim()
     return instance;
 }
 
-int openAt(const char *path, int flags, mode_t mode)
-{
-    Shim &s = shim();
-    std::lock_guard<std::mutex> lock(s.mutex);
-    const std::string full = path;
-    struct stat st;
-    const bool fresh = (flags & O_TMPFILE) == O_TMPFILE
-            || ((flags & O_CREAT) && stat(full.c_str(), &st) != 0);
-    return s.opened(REAL(openat64)(AT_FDCWD, path, flags, mode), full, flags, fresh);
-}
-
 // Logged before the sync starts, and the sync (slowed down) runs outside the
 // lock: what another thread writes meanwhile counts as unsynced, which only
 // makes the model stricter.
@@ -167,7 +174,9 @@ int synced(int fd, int (*real)(int))
         const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; \
         const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0; \
         va_end(args); \
-        return openAt(path, flags, mode); \
+        Shim &s = shim(); \
+        std::lock_guard<std::mutex> lock(s.mutex); \
+        return s.open(path, flags, mode); \
     }
 #define REPLACE(type, name, params, after) \
     type name params \

@@ -84,9 +84,7 @@ public:
                 const QVariantMap s = nextRun(id);
                 report("saved", id,
                        int(core.saveGameRecord(id, "endless", s["score"].toInt(),
-                                               s["endReason"].toString(), "", "", 1.5, -2.0, 4,
-                                               s["maxSectionJumpCount"].toInt(),
-                                               s["wallCollisionCount"].toInt())));
+                                               s["endReason"].toString(), "", "")));
             }
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {

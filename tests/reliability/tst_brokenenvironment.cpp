@@ -6,7 +6,6 @@
 // and keep everything it confirmed, in a sound database.
 
 #include "app/applicationcore.h"
-#include "powercutevent.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -34,9 +33,8 @@ struct Event
 // sync of its directory. The torn variant also lets each 512-byte piece of
 // every write since a file's last sync land or not, as a disk's sectors do.
 
-class PowerCutReplay
+struct PowerCutReplay
 {
-public:
     void apply(const Event &event)
     {
         const QString name = QString::fromUtf8(event.data);
@@ -99,11 +97,9 @@ public:
         return true;
     }
 
-private:
     struct File
     {
-        QByteArray current;
-        QByteArray durable;
+        QByteArray current, durable;
         QVector<Event> pending;
     };
 
@@ -125,23 +121,21 @@ private:
     QMap<QString, int> durableNames;
 };
 
-// The shim's log: each entry's header, then its data.
+// The shim's log: each entry's header line, then its data.
 QVector<Event> readLog(const QString &path)
 {
     QFile file(path);
     const QByteArray log = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QVector<Event> events;
-    PowerCutEvent header;
-    int at = 0;
-    for (; at + int(sizeof header) <= log.size(); at += int(sizeof header + header.size)) {
-        memcpy(&header, log.constData() + at, sizeof header);
-        events.append({header.kind, header.inode, header.offset,
-                       log.mid(at + int(sizeof header), int(header.size))});
+    for (int at = 0, end; (end = log.indexOf('\n', at)) > at;
+         at = end + 1 + events.last().data.size()) {
+        const QList<QByteArray> head = log.mid(at, end - at).split(' ');
+        events.append({head.at(0).at(0), head.value(1).toULongLong(), head.value(2).toULongLong(),
+                       log.mid(end + 1, head.value(3).toInt())});
     }
-    return at == log.size() ? events : QVector<Event>();
+    return events;
 }
 
-// What the child had been told, from its lines.
 struct Told
 {
     QSet<QString> runs, failed, unlocked, acknowledged;
