@@ -143,9 +143,13 @@ struct Told
     int language = -1;
     bool ready = false;
 
-    void read(const QByteArray &line)
+    void read(const QByteArray &output)
     {
-        const QStringList words = QString::fromUtf8(line.trimmed()).split(' ');
+        for (const QByteArray &line : output.trimmed().split('\n'))
+            readLine(QString::fromUtf8(line).split(' '));
+    }
+    void readLine(const QStringList &words)
+    {
         const QString what = words.first(), name = words.value(1);
         const bool ok = words.value(2) == "1";
         ready = ready || what == "ready";
@@ -159,11 +163,6 @@ struct Told
             acknowledged.unite(setOf(words.value(3).split(',')));
         if (what == "language")
             language = name.toInt();
-    }
-    void readAll(const QByteArray &output)
-    {
-        for (const QByteArray &line : output.split('\n'))
-            read(line);
     }
 
     // What the files under a configuration directory lost of what was told,
@@ -321,15 +320,12 @@ void tst_BrokenEnvironment::killedWhileSettling()
         child.kill();
         QVERIFY(child.waitForFinished(10000));
         const int before = told.runs.size();
-        told.readAll(output + child.readAllStandardOutput());
+        told.read(output + child.readAllStandardOutput());
         killsMidSettlement += told.runs.size() > before;
         if (!QFile::exists(storage.databasePath()))
             continue; // killed before the database was created
         const QStringList problems = told.problemsIn(TestStorage::configLocation());
         QVERIFY2(problems.isEmpty(), qPrintable(QString::number(round) + problems.join(", ")));
-        const QStringList stored
-                = DatabaseCheck(storage.databasePath()).texts("SELECT id FROM game_records");
-        QCOMPARE(stored.filter(QRegularExpression("^k\\d+-s?\\d+$")), stored);
     }
     qInfo("%d kills, %d after runs were settled, %d runs settled", kills, killsMidSettlement,
           int(told.runs.size()));
@@ -348,10 +344,9 @@ void tst_BrokenEnvironment::databaseCannotGrow()
     DatabaseConnection::closeConnection();
     const qint64 size = QFileInfo(storage.databasePath()).size();
     Told told;
-    told.readAll(runChild(storage.path(), {"settle", "7", "f", QString::number(stressScaled(30))},
-                          {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(size + room)}}));
-    QVERIFY2(told.ready && !told.failed.isEmpty(), "the limit never stopped a settlement");
-    QVERIFY2(!told.runs.isEmpty(), "no run fitted into the room left");
+    told.read(runChild(storage.path(), {"settle", "7", "f", QString::number(stressScaled(30))},
+                       {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(size + room)}}));
+    QVERIFY2(!told.failed.isEmpty() && !told.runs.isEmpty(), "the limit stopped all or none");
     QVERIFY(QFileInfo(storage.databasePath()).size() <= size + room);
     {
         DatabaseCheck check(storage.databasePath());
@@ -391,16 +386,17 @@ void tst_BrokenEnvironment::powerCut()
                             {"HOPLIX_SHIM_DIR", watched}});
         QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
     }
-    const QVector<Event> log = readLog(storage.path() + "/writes.log");
+    QVector<Event> log = readLog(storage.path() + "/writes.log");
     QVERIFY(!log.isEmpty());
+    log.append({'S', 0, 0, {}}); // a last cut after everything
 
     std::mt19937 tear(20250131u);
     PowerCutReplay replay;
     Told told;
     int cuts = 0;
     QStringList problems;
-    for (int i = 0; i <= log.size(); ++i) {
-        if (i == log.size() || log.at(i).kind == 'S' || log.at(i).kind == 'D') {
+    for (const Event &event : log) {
+        if (event.kind == 'S' || event.kind == 'D') {
             // A directory of its own for each image: QSettings caches what it read by path.
             const QString image = storage.path() + "/cut" + QString::number(++cuts);
             QVERIFY(replay.writeImage(watched, image, torn ? &tear : nullptr));
@@ -408,12 +404,11 @@ void tst_BrokenEnvironment::powerCut()
                     = told.problemsIn(image + TestStorage::configLocation().mid(watched.size()));
             QDir(image).removeRecursively();
             if (!found.isEmpty())
-                problems << QStringLiteral("cut before event %1: %2").arg(i).arg(found.join(", "));
+                problems << QStringLiteral("cut %1: %2").arg(cuts).arg(found.join(", "));
         }
-        if (i < log.size() && log.at(i).kind == 'M')
-            told.read(log.at(i).data);
-        if (i < log.size())
-            replay.apply(log.at(i));
+        if (event.kind == 'M')
+            told.read(event.data);
+        replay.apply(event);
     }
     qInfo("%d cut points over %d events; %d with a problem", cuts, log.size(), problems.size());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 5).join('\n')));
@@ -441,18 +436,16 @@ void tst_BrokenEnvironment::slowStorage()
                        {{"LD_PRELOAD", HOPLIX_SYNC_SHIM}, {"HOPLIX_SLOW_SYNC_MS", slowSync}});
     QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
     Told told;
-    told.readAll(output);
-    int calls = 0, worst = 0, over250 = 0;
+    told.read(output);
+    int calls = 0, worst = 0;
     for (const QByteArray &line : output.split('\n')) {
         const QList<QByteArray> words = line.split(' ');
-        calls += words.first() == "call";
+        if (words.first() == "call" && ++calls)
+            QVERIFY2(words.value(2) == "1", line.constData());
         worst = qMax(worst, words.value(3).toInt());
-        over250 += words.value(3).toInt() > 250;
-        QVERIFY2(words.first() != "call" || words.value(2) == "1", line.constData());
     }
-    qInfo("sync %s ms, %d runs queued: %d settled; %d GUI-thread calls, none failed, %d waited "
-          "over 250 ms, worst %d ms",
-          qPrintable(slowSync), runs, int(told.runs.size()), calls, over250, worst);
+    qInfo("sync %s ms, %d runs queued: %d settled; %d GUI-thread calls, none failed, worst %d ms",
+          qPrintable(slowSync), runs, int(told.runs.size()), calls, worst);
     QCOMPARE(told.runs.size(), runs);
     QVERIFY(calls >= 16);
     // The goal is 250 ms; a call that waits for SQLite's busy timeout takes
