@@ -159,10 +159,8 @@ private:
     int queueDepth;
     QString startedAt;
     QMap<QString, QString> acknowledging;
-    int submitted = 0;
-    int inFlight = 0;
+    int submitted = 0, inFlight = 0, calls = 0;
     QTimer guiCalls;
-    int calls = 0;
 };
 
 } // namespace

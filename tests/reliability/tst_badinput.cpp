@@ -7,6 +7,7 @@
 #include "app/applicationcore.h"
 #include "testsupport.h"
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -79,8 +80,6 @@ QVariantMap snapshot(int index)
     return map;
 }
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
-
 } // namespace
 
 class tst_BadInput : public QObject
@@ -93,7 +92,7 @@ private slots:
 void tst_BadInput::badInput()
 {
     TestStorage storage;
-    const QtMessageHandler previous = qInstallMessageHandler(quiet);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.warning=false")); // thousands expected
     QHash<QString, QList<QVariantMap>> claimed; // every version an answer said was stored
     const int total = stressScaled(20000);
     {
@@ -147,7 +146,6 @@ void tst_BadInput::badInput()
                 claimed[answer.at(0).toString()] << sent.at(i);
         }
     }
-    qInstallMessageHandler(previous);
     qInfo("%d snapshots, %d runs stored", total, int(claimed.size()));
     QVERIFY(claimed.size() > total / 40);
 
