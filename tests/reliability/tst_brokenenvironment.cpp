@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <cstring>
 #include <random>
 
 namespace {
@@ -105,14 +104,11 @@ struct PowerCutReplay
 
     static void change(QByteArray &content, const Event &event)
     {
-        if (event.kind == 'T') {
-            content.resize(int(event.offset));
-            return;
-        }
-        const int end = int(event.offset) + event.data.size();
-        if (content.size() < end)
-            content.append(QByteArray(end - content.size(), '\0'));
-        memcpy(content.data() + event.offset, event.data.constData(), size_t(event.data.size()));
+        if (event.kind == 'T')
+            return content.resize(int(event.offset));
+        if (content.size() < int(event.offset))
+            content.append(QByteArray(int(event.offset) - content.size(), '\0'));
+        content.replace(int(event.offset), event.data.size(), event.data);
     }
 
     QVector<File> files;
