@@ -141,24 +141,22 @@ struct Told
 
     void read(const QByteArray &output)
     {
-        for (const QByteArray &line : output.trimmed().split('\n'))
-            readLine(QString::fromUtf8(line).split(' '));
-    }
-    void readLine(const QStringList &words)
-    {
-        const QString what = words.first(), name = words.value(1);
-        const bool ok = words.value(2) == "1";
-        ready = ready || what == "ready";
-        if (what == "settled" || what == "saved")
-            (ok ? runs : failed).insert(name);
-        if (ok && what == "unlocked")
-            unlocked.insert(name);
-        if (what == "selecting" || (ok && what == "selected"))
-            (ok ? selected : selecting) = name;
-        if (ok && what == "acknowledged")
-            acknowledged.unite(setOf(words.value(3).split(',')));
-        if (what == "language")
-            language = name.toInt();
+        for (const QByteArray &line : output.trimmed().split('\n')) {
+            const QStringList words = QString::fromUtf8(line).split(' ');
+            const QString what = words.first(), name = words.value(1);
+            const bool ok = words.value(2) == "1";
+            ready = ready || what == "ready";
+            if (what == "settled" || what == "saved")
+                (ok ? runs : failed).insert(name);
+            if (ok && what == "unlocked")
+                unlocked.insert(name);
+            if (what == "selecting" || (ok && what == "selected"))
+                (ok ? selected : selecting) = name;
+            if (ok && what == "acknowledged")
+                acknowledged.unite(setOf(words.value(3).split(',')));
+            if (what == "language")
+                language = name.toInt();
+        }
     }
 
     // What the files under a configuration directory lost of what was told,
