@@ -317,7 +317,8 @@ void tst_BrokenEnvironment::killedWhileSettling()
         if (!QFile::exists(storage.databasePath()))
             continue; // killed before the database was created
         const QStringList problems = told.problemsIn(TestStorage::configLocation());
-        QVERIFY2(problems.isEmpty(), qPrintable(QString::number(round) + problems.join(", ")));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("kill %1: ").arg(round) + problems.join(", ")));
     }
     qInfo("%d kills, %d after runs were settled, %d runs settled", kills, killsMidSettlement,
           int(told.runs.size()));
