@@ -3,19 +3,20 @@
 // write(2) per line, so a parent that kills it (or a tracer of its writes)
 // knows exactly what it had been told.
 //
-//   settle <seed> <prefix>                runs until killed, three queued at a
-//                                         time, a synchronous save now and then
-//   fill <seed> <prefix> <limit> <runs>   the same under a file-size limit
-//                                         (SIGXFSZ ignored); exits after <runs>
-//   session <seed> <prefix> <runs> <lang> also acknowledges every reward,
-//                                         unlocks and selects skins, and stores
-//                                         a rising language index from <lang>
-//   backlog <seed> <prefix> <runs>        queues all runs at once; meanwhile the
-//                                         GUI thread makes a call every 20 ms
+//   settle <seed> <prefix> <runs>   three runs queued at a time (<runs> -1:
+//                                   until killed), a synchronous save now and
+//                                   then; after each answer it acknowledges the
+//                                   rewards and now and then unlocks and selects
+//                                   a skin or stores a rising language index
+//   backlog <seed> <prefix> <runs>  queues all runs at once; meanwhile the GUI
+//                                   thread makes a call every 20 ms
 //
-// Lines: "ready", "settled|saved <id> <0|1>", "done"; in a session also
-// "acknowledged <request> <0|1> <codes>", "unlocked|selected <skin> <0|1>",
-// "language <index>"; in a backlog "call <name> <0|1> <milliseconds>".
+// With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
+// (SIGXFSZ ignored), and its runs are large enough to reach it soon.
+//
+// Lines: "ready", "settled|saved <id> <0|1>", "acknowledged <request> <0|1>
+// <codes>", "unlocked|selected <skin> <0|1>" ("selecting <skin>" before the
+// call), "language <index>", "call <name> <0|1> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
 
@@ -34,9 +35,11 @@ namespace {
 const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   "clown",
                               "injured",   "smirking", "shouting", "determined"};
 
-void report(const QString &line)
+// One line of words.
+template<typename... Words>
+void report(const Words &...words)
 {
-    const QByteArray text = (line + QLatin1Char('\n')).toUtf8();
+    const QByteArray text = (QStringList{QVariant(words).toString()...}.join(' ') + '\n').toUtf8();
     if (::write(STDOUT_FILENO, text.constData(), size_t(text.size())) != text.size())
         std::abort();
 }
@@ -44,36 +47,30 @@ void report(const QString &line)
 class Driver : public QObject
 {
 public:
-    Driver(const QByteArray &mode, unsigned seed, const QString &prefix, int runs, int language)
+    Driver(bool backlog, unsigned seed, const QString &prefix, int runs, bool large)
         : random(seed)
         , prefix(prefix)
         , runs(runs)
-        , language(language)
+        , queueDepth(backlog ? runs : 3)
+        , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
-                    report(QStringLiteral("settled %1 %2").arg(id).arg(int(success)));
+                    report("settled", id, int(success));
                     --inFlight;
-                    if (this->language >= 0)
+                    if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
                     feed();
                 });
         connect(&core, &ApplicationCore::skinRewardsAcknowledged, this,
                 [this](const QString &request, bool success) {
-                    report(QStringLiteral("acknowledged %1 %2 %3")
-                                   .arg(request)
-                                   .arg(int(success))
-                                   .arg(acknowledging.take(request)));
+                    report("acknowledged", request, int(success), acknowledging.take(request));
                     feed();
                 });
-        // Large runs fill a limited file in a few settlements.
-        startedAt = mode == "fill" ? QString(3000, QLatin1Char('x')) : QStringLiteral("s");
-        if (mode == "backlog") {
-            queueDepth = runs;
-            connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+        connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
+        if (backlog)
             guiCalls.start(20);
-        }
-        report(QStringLiteral("ready"));
+        report("ready");
     }
 
     void feed()
@@ -85,24 +82,21 @@ public:
             if (!guiCalls.isActive() && random() % 4 == 0) {
                 const QString id = QStringLiteral("%1-s%2").arg(prefix).arg(submitted);
                 const QVariantMap s = nextRun(id);
-                const bool saved = core.saveGameRecord(
-                        id, "endless", s["score"].toInt(), s["endReason"].toString(), "", "", 1.5,
-                        -2.0, 4, s["maxSectionJumpCount"].toInt(), s["wallCollisionCount"].toInt());
-                report(QStringLiteral("saved %1 %2").arg(id).arg(int(saved)));
+                report("saved", id,
+                       int(core.saveGameRecord(id, "endless", s["score"].toInt(),
+                                               s["endReason"].toString(), "", "")));
             }
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
             // after exit() and report after "done".
             guiCalls.stop();
-            report(QStringLiteral("done"));
+            report("done");
             QCoreApplication::exit(0);
         }
     }
 
 private:
-    // After an answer: collect its rewards, and now and then change the
-    // skin or the language, each reported once it returned.
     void actLikeFrontEnd(const QVariantList &rewards)
     {
         QStringList codes;
@@ -113,21 +107,24 @@ private:
             && core.acknowledgeSkinRewards(request, QVariantList() << codes))
             acknowledging.insert(request, codes.join(QLatin1Char(',')));
         const unsigned roll = random() % 6;
+        const QString skin = QLatin1String(kSkins[random() % 9]);
         if (roll < 2) {
-            const QString skin = QLatin1String(kSkins[random() % 9]);
-            report(QStringLiteral("unlocked %1 %2").arg(skin).arg(int(core.unlockSkin(skin))));
-            report(QStringLiteral("selected %1 %2").arg(skin).arg(int(core.selectSkin(skin))));
+            report("unlocked", skin, int(core.unlockSkin(skin)));
+            report("selecting", skin);
+            report("selected", skin, int(core.selectSkin(skin)));
         } else if (roll == 2) {
-            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"),
-                               ++language);
-            report(QStringLiteral("language %1").arg(language));
+            // Rising across sessions too: each starts from the stored index.
+            const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
+            core.setAppSetting(QStringLiteral("APP_SETTING"), QStringLiteral("LANGUAGE"), language);
+            report("language", language);
         }
     }
 
     // One call of a player leafing through the pages, timed.
     void guiCall()
     {
-        const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
+        const char *const names[] = {"call saveGameRecord", "call unlockSkin", "call selectSkin",
+                                     "call achievements"};
         const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
         QElapsedTimer clock;
         clock.start();
@@ -136,10 +133,7 @@ private:
                 : calls % 4 == 1 ? core.unlockSkin(skin)
                 : calls % 4 == 2 ? core.selectSkin(skin)
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
-        report(QStringLiteral("call %1 %2 %3")
-                       .arg(QLatin1String(names[calls++ % 4]))
-                       .arg(int(ok))
-                       .arg(clock.elapsed()));
+        report(names[calls++ % 4], int(ok), clock.elapsed());
     }
 
     // Mostly small scores, so the total-score and streak achievements stay
@@ -153,8 +147,6 @@ private:
                 {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
         run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
         run["endReason"] = QLatin1String(reasons[random() % 4]);
-        run["deathWorldY"] = double(random() % 1000) / 7.0;
-        run["jumpCount"] = int(random() % 200);
         run["maxSectionJumpCount"] = int(random() % 32);
         run["wallCollisionCount"] = int(random() % 3);
         return run;
@@ -164,38 +156,31 @@ private:
     std::mt19937 random;
     QString prefix;
     int runs;
-    int language; // -1: no front-end actions
+    int queueDepth;
     QString startedAt;
     QMap<QString, QString> acknowledging;
-    int submitted = 0;
-    int inFlight = 0;
-    int queueDepth = 3;
+    int submitted = 0, inFlight = 0, calls = 0;
     QTimer guiCalls;
-    int calls = 0;
 };
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const QByteArray mode = argc > 3 ? argv[1] : "";
-    const auto number = [&](int i) { return i < argc ? QByteArray(argv[i]).toLongLong() : -1; };
-    if (mode == "fill") {
-        // Covers every regular file this process writes: the database, its
-        // log and the settings file.
-        struct rlimit limit;
-        limit.rlim_cur = limit.rlim_max = rlim_t(number(4));
-        std::signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 3;
-    } else if (mode != "settle" && mode != "session" && mode != "backlog") {
+    const QByteArray mode = argc > 4 ? argv[1] : "";
+    const qlonglong limit = qgetenv("HOPLIX_CHILD_FILE_LIMIT").toLongLong();
+    struct rlimit fileSize;
+    fileSize.rlim_cur = fileSize.rlim_max = rlim_t(limit);
+    if (limit > 0
+        && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize)))
+        return 3;
+    if (mode != "settle" && mode != "backlog")
         return 2;
-    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-    Driver driver(mode, unsigned(number(2)), QString::fromLocal8Bit(argv[3]),
-                  int(number(mode == "fill" ? 5 : 4)), mode == "session" ? int(number(5)) : -1);
+    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), QString::fromLocal8Bit(argv[3]),
+                  atoi(argv[4]), limit > 0);
     driver.feed();
     return app.exec();
 }
