@@ -18,7 +18,7 @@ if [ "$kind" = thread ]; then
     # Debian's Qt is not instrumented: its own locking is invisible to
     # ThreadSanitizer, see scripts/tsan.supp for what that hides.
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/scripts/tsan.supp"
-    tests='tst_load|tst_badinput|tst_applicationcore|tst_brokenenvironment|tst_fulldisk|tst_crashconsistency'
+    tests='tst_badinput|tst_applicationcore|tst_brokenenvironment'
 else
     build="${HOPLIX_ASAN_BUILD_DIR:-$root/build-asan}"
     flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -g"
