@@ -28,56 +28,12 @@ class tst_ApplicationCore : public QObject
 private slots:
     void initTestCase() { setTestApplicationNames(); }
 
-    void counts_data();
-    void counts();
     void saveGameRecord();
     void recordModel();
     void lockAtStartPasses_data();
     void lockAtStartPasses();
     void destructionSettlesQueueAndRefusesLateCalls();
 };
-
-// Script front ends send numbers as doubles; the toolkit's own conversion
-// wraps or zeroes what does not fit and reports success. Such values refuse
-// the run instead of storing a number the player never made.
-void tst_ApplicationCore::counts_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QString>("stored"); // the stored row, empty when refused
-
-    const QString score = QStringLiteral("score");
-    QTest::newRow("score as text") << score << QVariant("17") << "score=17";
-    QTest::newRow("score 3.7 rounds") << score << QVariant(3.7) << "score=4";
-    QTest::newRow("score 2147483647.0") << score << QVariant(2147483647.0) << "score=2147483647";
-    QTest::newRow("score NaN") << score << QVariant(qQNaN()) << "";
-    QTest::newRow("score 2147483648.0") << score << QVariant(2147483648.0) << "";
-    QTest::newRow("score 2147483647.6") << score << QVariant(2147483647.6) << "";
-    QTest::newRow("score abc") << score << QVariant("abc") << "";
-    QTest::newRow("score 64-bit") << score << QVariant(qlonglong(4294967301LL)) << "";
-    QTest::newRow("walls -2147483649.0") << "wallCollisionCount" << QVariant(-2147483649.0) << "";
-    // Absent texts and counts (a null reads as absent) store empty text and 0.
-    QTest::newRow("absent") << "startedAt" << QVariant()
-                            << "mode_id='' AND started_at='' AND ended_at='' AND death_world_y "
-                               "IS NULL AND score=0 AND jump_count=0";
-}
-
-void tst_ApplicationCore::counts()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    QFETCH(QString, stored);
-
-    TestStorage storage;
-    ApplicationCore core;
-    QVariantMap snapshot = value.isValid() ? runSnapshot("counted", 5)
-                                           : QVariantMap{{"id", "counted"}, {"endReason", "fall"}};
-    snapshot.insert(key, value);
-    const QList<QVariant> answer = settle(core, snapshot);
-    QCOMPARE(answer.value(0).toString(), QStringLiteral("counted"));
-    QCOMPARE(answer.value(1).toBool(), !stored.isEmpty());
-    QCOMPARE(storedRuns(stored.isEmpty() ? QStringLiteral("1") : stored), int(!stored.isEmpty()));
-}
 
 void tst_ApplicationCore::saveGameRecord()
 {
