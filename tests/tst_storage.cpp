@@ -157,6 +157,8 @@ void tst_Storage::runsReadBack()
             before << GameRecordService::toVariantMap(record);
         QCOMPARE(described(service.gameRecords(mode)), described(before));
     }
+    // Without a position the value is no value at all, not a typed null.
+    QVERIFY(!service.gameRecords("endless").at(1).toMap().value("deathWorldY").isValid());
 
     // The run stored last, whatever its time; half a position is none.
     QCOMPARE(dao.latestDeathPosition("endless"), QVariant(QVariantMap{{"y", 3.25}, {"x", 4.0}}));
