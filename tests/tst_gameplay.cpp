@@ -17,9 +17,6 @@ class tst_Gameplay : public QObject
 private slots:
     void initTestCase() { setTestApplicationNames(); }
     void everyAchievementByPlaying();
-
-private:
-    QVariantMap settle(ApplicationCore &core, const GameSimulation &sim);
 };
 
 namespace {
@@ -79,9 +76,9 @@ QString unlocked()
             .toString();
 }
 
-} // namespace
-
-QVariantMap tst_Gameplay::settle(ApplicationCore &core, const GameSimulation &sim)
+// Submits the finished run and waits for its answer: the snapshot, or
+// nothing when it was not settled.
+QVariantMap settle(ApplicationCore &core, const GameSimulation &sim)
 {
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     const QVariantMap snapshot
@@ -91,6 +88,8 @@ QVariantMap tst_Gameplay::settle(ApplicationCore &core, const GameSimulation &si
             && settled.first().at(1).toBool();
     return ok ? snapshot : QVariantMap();
 }
+
+} // namespace
 
 void tst_Gameplay::everyAchievementByPlaying()
 {

@@ -1,9 +1,6 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QScopeGuard>
 #include <QSettings>
 
@@ -13,18 +10,9 @@ class tst_Startup : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { setTestApplicationNames(); }
-
     void startsFrontEnd_data();
     void startsFrontEnd();
 };
-
-namespace {
-
-const char kLoaded[] = "[harbour-hoplix] front end loaded:";
-const char kNoTranslation[] = "Unable to load application translations from";
-
-} // namespace
 
 void tst_Startup::startsFrontEnd_data()
 {
@@ -32,18 +20,11 @@ void tst_Startup::startsFrontEnd_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("installTranslations");
-
-    QTest::newRow("German") << "3"
-                            << "C"
-                            << "Deutsch" << true;
+    QTest::newRow("German") << "3" << QString("C") << "Deutsch" << true;
     // Nothing to load at all: one warning, and the source texts.
-    QTest::newRow("no translations installed") << "3"
-                                               << "C"
-                                               << "English" << false;
+    QTest::newRow("no translations installed") << "3" << QString("C") << "English" << false;
     // Not a number: index 0, the system locale, whose de_AT falls back to de.
-    QTest::newRow("system locale") << "abc"
-                                   << "de_AT.UTF-8"
-                                   << "Deutsch" << true;
+    QTest::newRow("system locale") << "abc" << QString("de_AT.UTF-8") << "Deutsch" << true;
 }
 
 void tst_Startup::startsFrontEnd()
@@ -52,29 +33,25 @@ void tst_Startup::startsFrontEnd()
     QFETCH(QString, locale);
     QFETCH(QString, language);
     QFETCH(bool, installTranslations);
-
-    QTemporaryDir home;
+    QTemporaryDir home, install;
     QSettings(home.path() + "/org.hoplix/harbour-Hoplix/config/appSettings.conf",
               QSettings::IniFormat)
             .setValue("APP_SETTING/LANGUAGE", stored);
 
     // The build tree is laid out as an installation; without translations the
     // program runs from a copy of that layout that lacks them.
-    QString program = QStringLiteral(HOPLIX_APP_PATH);
-    QString dataDir = QStringLiteral(HOPLIX_DATA_DIR);
-    QTemporaryDir install;
+    QString program = QStringLiteral(HOPLIX_APP_PATH), dataDir = QStringLiteral(HOPLIX_DATA_DIR);
     if (!installTranslations) {
         dataDir = install.path() + "/share/harbour-hoplix";
         program = install.path() + "/bin/harbour-hoplix";
         QVERIFY(QDir().mkpath(install.path() + "/bin") && QDir().mkpath(dataDir));
-        QVERIFY(QFile::copy(HOPLIX_APP_PATH, program));
-        QVERIFY(QFile::link(HOPLIX_DATA_DIR "/qml", dataDir + "/qml"));
+        QVERIFY(QFile::copy(HOPLIX_APP_PATH, program)
+                && QFile::link(HOPLIX_DATA_DIR "/qml", dataDir + "/qml"));
     }
-
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("LC_ALL", locale);
+    environment.insert("LANG", locale);
 
     QProcess application;
     // However the checks below end, the application does not outlive the test.
@@ -84,27 +61,25 @@ void tst_Startup::startsFrontEnd()
     });
     application.setProcessChannelMode(QProcess::MergedChannels);
     application.setProcessEnvironment(environment);
-    application.setProgram(program);
-    application.start();
-    QVERIFY2(application.waitForStarted(10000), qPrintable(application.errorString()));
-
+    application.start(program, QStringList());
     QByteArray output;
-    const auto readOutput = [&] {
-        output += application.readAll();
-        return output.contains(kLoaded);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(readOutput() || application.state() == QProcess::NotRunning, 30000);
-    readOutput();
-    QVERIFY2(application.state() == QProcess::Running && output.contains(kLoaded),
-             output.constData());
-    const int loadedAt = output.indexOf(kLoaded);
-    const QByteArray loadedLine = output.mid(loadedAt, output.indexOf('\n', loadedAt) - loadedAt);
-    QVERIFY2(loadedLine.contains(language.toUtf8()), loadedLine.constData());
+    const QByteArray loaded("[harbour-hoplix] front end loaded:");
+    QTRY_VERIFY_WITH_TIMEOUT((output += application.readAll()).contains(loaded)
+                                     || application.state() == QProcess::NotRunning,
+                             30000);
+    output += application.readAll();
+    QVERIFY2(application.state() == QProcess::Running && output.contains(loaded), output.data());
+    const int at = output.indexOf(loaded);
+    QVERIFY2(output.mid(at, output.indexOf('\n', at) - at).contains(language.toUtf8()),
+             output.data());
 
-    const QString translations = QDir::cleanPath(dataDir + QStringLiteral("/translations"));
-    const QByteArray warning = QByteArray(kNoTranslation) + " \"" + translations.toUtf8() + '"';
-    QCOMPARE(output.count(kNoTranslation), installTranslations ? 0 : 1);
-    QVERIFY2(installTranslations || output.contains(warning), output.constData());
+    const QByteArray warning("Unable to load application translations from");
+    QCOMPARE(output.count(warning), installTranslations ? 0 : 1);
+    QVERIFY2(installTranslations
+                     || output.contains(warning + " \""
+                                        + QDir::cleanPath(dataDir + "/translations").toUtf8()
+                                        + '"'),
+             output.data());
 }
 
 QTEST_GUILESS_MAIN(tst_Startup)

@@ -157,6 +157,8 @@ void tst_Storage::runsReadBack()
             before << GameRecordService::toVariantMap(record);
         QCOMPARE(described(service.gameRecords(mode)), described(before));
     }
+    // Without a position the value is no value at all, not a typed null.
+    QVERIFY(!service.gameRecords("endless").at(1).toMap().value("deathWorldY").isValid());
 
     // The run stored last, whatever its time; half a position is none.
     QCOMPARE(dao.latestDeathPosition("endless"), QVariant(QVariantMap{{"y", 3.25}, {"x", 4.0}}));
@@ -170,7 +172,7 @@ void tst_Storage::runsReadBack()
     AchievementDao().loadAll(list);
     SkinDao().findAll();
     DatabaseCheck other(storage->databasePath());
-    QCOMPARE(other.texts("PRAGMA wal_checkpoint(TRUNCATE)").value(0), QStringLiteral("0"));
+    QCOMPARE(other.value("PRAGMA wal_checkpoint(TRUNCATE)"), QStringLiteral("0"));
 }
 
 // Only an unlocked skin is worn; a refused selection is rolled back whole
@@ -253,7 +255,7 @@ void tst_Storage::runTotalsFollowTheRuns()
 // The tables are made sure of once per connection; when another program
 // takes them away, the next request's check brings them back. A list that
 // cannot be read answers empty but says why: otherwise a damaged database
-// looks like a player without runs or skins.
+// looks like a player without skins (the runs' list: tst_brokenenvironment).
 void tst_Storage::schemaChangedUnderneath()
 {
     DatabaseCheck other(storage->databasePath());
@@ -261,12 +263,9 @@ void tst_Storage::schemaChangedUnderneath()
             && other.texts("DROP TABLE game_records").isEmpty());
     SkinDao skins;
     GameRecordDao runs;
-    for (int i = 0; i < 2; ++i)
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("^\\[(Skin|GameRecord)Dao\\] find all "
-                                                "failed: \"no such table"));
-    QCOMPARE(SkinService(&skins).skins() + GameRecordService(&runs).gameRecords(QString()),
-             QVariantList());
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[SkinDao\\] find all failed: \"no such table"));
+    QCOMPARE(SkinService(&skins).skins(), QVariantList());
     QVERIFY(DatabaseConnection::initialize() && insertSkins());
     QVERIFY(runs.insert(makeRun(this, "r", "endless", 1)));
     QCOMPARE(skins.findAll().size() + runs.findAll(QString()).size(), 4);
