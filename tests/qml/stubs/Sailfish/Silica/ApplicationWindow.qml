@@ -28,30 +28,27 @@ Rectangle {
         readonly property int depth: pages.length
         readonly property Item currentPage: depth > 0 ? pages[depth - 1] : null
 
-        function show(page, first, then) {
-            page.status = first
-            page.status = then
-            page.visible = then === PageStatus.Active
+        function setStatus(page, status) {
+            page.status = status
+            page.visible = status === PageStatus.Active
         }
 
         function push(component, properties) {
-            var page = component.createObject(stack, properties || {})
-            page.anchors.fill = stack
             if (currentPage)
-                show(currentPage, PageStatus.Deactivating, PageStatus.Inactive)
-            pages = pages.concat([page])
-            show(page, PageStatus.Activating, PageStatus.Active)
+                setStatus(currentPage, PageStatus.Inactive)
+            pages = pages.concat([component.createObject(stack, properties || {})])
+            currentPage.anchors.fill = stack
+            setStatus(currentPage, PageStatus.Active)
         }
 
         // Pops the top page, or every page above `page`.
         function pop(page) {
             do {
-                var leaving = currentPage
-                show(leaving, PageStatus.Deactivating, PageStatus.Inactive)
+                setStatus(currentPage, PageStatus.Deactivating)
+                currentPage.destroy()
                 pages = pages.slice(0, depth - 1)
-                leaving.destroy()
             } while (page && currentPage !== page)
-            show(currentPage, PageStatus.Activating, PageStatus.Active)
+            setStatus(currentPage, PageStatus.Active)
         }
 
         // The back swipe: refused while the page turns it off.
