@@ -12,8 +12,8 @@ Item {
     width: 540
     height: 960
 
-    property var core: null
     property var page: null
+    readonly property var core: page ? page.core : null
 
     Component { id: coreComponent; ApplicationCore {} }
     Component { id: pageComponent; GamePage { anchors.fill: parent } }
@@ -26,21 +26,19 @@ Item {
 
         function init() {
             TestConfiguration.fresh()
-            core = coreComponent.createObject(host)
-            page = pageComponent.createObject(host, { "core": core })
+            page = pageComponent.createObject(host)
+            page.core = coreComponent.createObject(page)
             // As the application's root wires them.
             core.gameSettled.connect(page.showSettlement)
             core.skinRewardsAcknowledged.connect(page.showAcknowledgement)
             settled.clear()
             acknowledged.clear()
             page.open("endless")
+            // Taps below land on the right half of the page: jumps to the right.
         }
-
-        // Taps land on the right half of the page, a jump to the right.
 
         function cleanup() {
             page.destroy()
-            core.destroy()
         }
 
         function test_runIsSettledOnceAndItsRewardsShown() {

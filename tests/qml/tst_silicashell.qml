@@ -34,7 +34,6 @@ Item {
 
         function cleanup() {
             shell.destroy()
-            shell = null
         }
 
         function test_menuEntryOpensItsPage_data() {
