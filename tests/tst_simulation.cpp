@@ -167,8 +167,6 @@ private slots:
         // Every phone, on any version, climbs the same tower on the same UTC day.
         const QDate day(2025, 1, 31);
         QCOMPARE(GameSession::seedFor("daily", day), Q_UINT64_C(0xc3d511194e5160d2));
-        QVERIFY(GameSession::seedFor("daily", day)
-                != GameSession::seedFor("daily", day.addDays(1)));
         QVERIFY(GameSession::seedFor("endless", day) != GameSession::seedFor("endless", day));
     }
 

@@ -28,27 +28,22 @@ Rectangle {
         readonly property int depth: pages.length
         readonly property Item currentPage: depth > 0 ? pages[depth - 1] : null
 
-        function setStatus(page, status) {
-            page.status = status
-            page.visible = status === PageStatus.Active
-        }
-
         function push(component, properties) {
             if (currentPage)
-                setStatus(currentPage, PageStatus.Inactive)
+                currentPage.status = PageStatus.Inactive
             pages = pages.concat([component.createObject(stack, properties || {})])
             currentPage.anchors.fill = stack
-            setStatus(currentPage, PageStatus.Active)
+            currentPage.status = PageStatus.Active
         }
 
         // Pops the top page, or every page above `page`.
         function pop(page) {
             do {
-                setStatus(currentPage, PageStatus.Deactivating)
+                currentPage.status = PageStatus.Deactivating
                 currentPage.destroy()
                 pages = pages.slice(0, depth - 1)
             } while (page && currentPage !== page)
-            setStatus(currentPage, PageStatus.Active)
+            currentPage.status = PageStatus.Active
         }
 
         // The back swipe: refused while the page turns it off.
