@@ -59,7 +59,6 @@ Item {
         function test_gameBackSwipeAndLeaving() {
             findChild(shell.pageStack.currentPage, "playButton").clicked()
             var page = shell.pageStack.currentPage
-            compare(page.objectName, "silicaGamePage")
             var blanking = findChild(shell, "displayBlanking")
             mouseClick(page, page.width * 0.75, page.height * 0.6)
             verify(blanking.preventBlanking)
@@ -72,9 +71,8 @@ Item {
             keyClick(Qt.Key_Escape)
             compare(page.game.session.state, GameSession.Paused)
             verify(!blanking.preventBlanking)
-            var remorse = findChild(page, "leaveRemorse")
             compare(shell.pageStack.depth, 2)
-            remorse.callback()
+            findChild(page, "leaveRemorse").callback()
             compare(shell.pageStack.depth, 1)
             compare(shell.gamePage, null)
             var reader = coreComponent.createObject(host)
@@ -93,7 +91,6 @@ Item {
             action.triggered()
             compare(shell._activations, 1)
             var page = shell.pageStack.currentPage
-            compare(page.objectName, "silicaGamePage")
             mouseClick(page, page.width * 0.25, page.height * 0.6)
             verify(findChild(cover, "coverRunScore").visible)
 
