@@ -25,11 +25,8 @@ class tst_FrontEnd : public QObject
     std::unique_ptr<TestStorage> storage;
     std::unique_ptr<QQuickView> view;
 
-    QObject *shell() const { return child("shellLoader")->property("item").value<QObject *>(); }
-    QObject *child(const char *objectName) const
-    {
-        return view->rootObject()->findChild<QObject *>(QLatin1String(objectName));
-    }
+    QObject *shell() { return child("shellLoader")->property("item").value<QObject *>(); }
+    QObject *child(const char *name) { return view->rootObject()->findChild<QObject *>(name); }
 
     // Grabs the scene, or one item, once its images have loaded: it must show
     // more than one colour.

@@ -5,8 +5,6 @@
 #include <QDate>
 #include <QTest>
 
-#include <vector>
-
 namespace {
 
 const qint32 U = GameSimulation::Unit;
@@ -24,7 +22,7 @@ void play(GameSimulation &sim, qint64 steps, qint64 every = 0, int side = 0)
 
 // Lets the autopilot climb for `steps` steps or `sections` sections, noting
 // the world's hash at every 1,000th step when asked.
-void climb(GameSimulation &sim, qint64 steps, int sections, std::vector<quint64> *hashes = nullptr)
+void climb(GameSimulation &sim, qint64 steps, int sections, QList<quint64> *hashes = nullptr)
 {
     GameAutopilot pilot;
     sim.queueJump(1);
@@ -59,14 +57,14 @@ private slots:
     {
         // The autopilot's run, twice: the same world at every 1,000th step,
         // and the same world as on the machine that recorded these hashes.
-        const std::vector<quint64> golden
+        const QList<quint64> golden
                 = {Q_UINT64_C(0x12d61ea9932a9bd7), Q_UINT64_C(0x14a5e3c277035f36),
                    Q_UINT64_C(0xa57a7c48a484300b), Q_UINT64_C(0x0b5c647d7090e5ac),
                    Q_UINT64_C(0xbbe6cbbd553cff16), Q_UINT64_C(0x30a5abaab585ee6a),
                    Q_UINT64_C(0x804961549cadf776), Q_UINT64_C(0x11fb96b79d51716f)};
         for (int round = 0; round < 2; ++round) {
             GameSimulation sim(20250131);
-            std::vector<quint64> hashes;
+            QList<quint64> hashes;
             climb(sim, 8000, 1000, &hashes);
             QCOMPARE(hashes, golden);
         }

@@ -43,10 +43,9 @@ Item {
 
         function test_menuEntryOpensItsPage(data) {
             var entries = findChild(shell.pageStack.currentPage, "startMenu").children
-            for (var i = 0; i < entries.length; ++i) {
+            for (var i = 0; i < entries.length; ++i)
                 if (entries[i].text === data.tag)
                     entries[i].clicked()
-            }
             compare(shell.pageStack.depth, 2)
             var page = shell.pageStack.currentPage
             verify(findChild(page, data.view) !== null)

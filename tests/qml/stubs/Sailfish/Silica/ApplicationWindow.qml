@@ -13,9 +13,7 @@ Rectangle {
     property Item _coverItem: null
     property int _activations: 0
 
-    function activate() {
-        _activations++
-    }
+    function activate() { _activations++ }
 
     width: 540
     height: 960
