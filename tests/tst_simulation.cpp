@@ -5,9 +5,6 @@
 #include <QDate>
 #include <QTest>
 
-#include <functional>
-#include <vector>
-
 namespace {
 
 const qint32 U = GameSimulation::Unit;
@@ -23,22 +20,18 @@ void play(GameSimulation &sim, qint64 steps, qint64 every = 0, int side = 0)
     }
 }
 
-// Lets the autopilot climb until the condition holds or the run ends, noting
+// Lets the autopilot climb for `steps` steps or `sections` sections, noting
 // the world's hash at every 1,000th step when asked.
-bool climbUntil(GameSimulation &sim, const std::function<bool()> &condition, qint64 steps = 40000,
-                std::vector<quint64> *hashes = nullptr)
+void climb(GameSimulation &sim, qint64 steps, int sections, QList<quint64> *hashes = nullptr)
 {
     GameAutopilot pilot;
     sim.queueJump(1);
-    for (qint64 i = 0; i < steps && !sim.ended(); ++i) {
+    for (qint64 i = 0; i < steps && !sim.ended() && sim.sectionsPassed() < sections; ++i) {
         sim.step();
         if (hashes && sim.stepCount() % 1000 == 0)
             hashes->push_back(sim.stateHash());
-        if (condition())
-            return true;
         sim.queueJump(pilot.decide(sim));
     }
-    return false;
 }
 
 // Taps away from the first gap three times, so the character ends up under
@@ -64,16 +57,15 @@ private slots:
     {
         // The autopilot's run, twice: the same world at every 1,000th step,
         // and the same world as on the machine that recorded these hashes.
-        const std::vector<quint64> golden
+        const QList<quint64> golden
                 = {Q_UINT64_C(0x12d61ea9932a9bd7), Q_UINT64_C(0x14a5e3c277035f36),
                    Q_UINT64_C(0xa57a7c48a484300b), Q_UINT64_C(0x0b5c647d7090e5ac),
                    Q_UINT64_C(0xbbe6cbbd553cff16), Q_UINT64_C(0x30a5abaab585ee6a),
                    Q_UINT64_C(0x804961549cadf776), Q_UINT64_C(0x11fb96b79d51716f)};
         for (int round = 0; round < 2; ++round) {
             GameSimulation sim(20250131);
-            std::vector<quint64> hashes;
-            climbUntil(
-                    sim, [] { return false; }, 8000, &hashes);
+            QList<quint64> hashes;
+            climb(sim, 8000, 1000, &hashes);
             QCOMPARE(hashes, golden);
         }
     }
@@ -173,8 +165,6 @@ private slots:
         // Every phone, on any version, climbs the same tower on the same UTC day.
         const QDate day(2025, 1, 31);
         QCOMPARE(GameSession::seedFor("daily", day), Q_UINT64_C(0xc3d511194e5160d2));
-        QVERIFY(GameSession::seedFor("daily", day)
-                != GameSession::seedFor("daily", day.addDays(1)));
         QVERIFY(GameSession::seedFor("endless", day) != GameSession::seedFor("endless", day));
     }
 
@@ -185,8 +175,8 @@ private slots:
         int climbed = 0;
         for (quint64 seed = 1; seed <= 12; ++seed) {
             GameSimulation sim(seed);
-            climbed += climbUntil(
-                    sim, [&] { return sim.sectionsPassed() >= 50; }, 120 * 600);
+            climb(sim, 120 * 600, 50);
+            climbed += sim.sectionsPassed() >= 50;
         }
         QVERIFY2(climbed >= 8, qPrintable(QString::number(climbed)));
     }

@@ -12,13 +12,13 @@ Item {
     width: 540
     height: 960
 
-    property var core: null
     property var page: null
+    readonly property var core: page ? page.core : null
 
     Component { id: coreComponent; ApplicationCore {} }
     Component { id: pageComponent; GamePage { anchors.fill: parent } }
-    SignalSpy { id: settled; signalName: "gameSettled" }
-    SignalSpy { id: acknowledged; signalName: "skinRewardsAcknowledged" }
+    SignalSpy { id: settled; target: core; signalName: "gameSettled" }
+    SignalSpy { id: acknowledged; target: core; signalName: "skinRewardsAcknowledged" }
 
     TestCase {
         name: "GamePage"
@@ -26,31 +26,26 @@ Item {
 
         function init() {
             TestConfiguration.fresh()
-            core = coreComponent.createObject(host)
-            page = pageComponent.createObject(host, { "core": core })
+            page = pageComponent.createObject(host)
+            page.core = coreComponent.createObject(page)
             // As the application's root wires them.
             core.gameSettled.connect(page.showSettlement)
             core.skinRewardsAcknowledged.connect(page.showAcknowledgement)
-            settled.target = acknowledged.target = core
             settled.clear()
             acknowledged.clear()
             page.open("endless")
+            // Taps below land on the right half of the page: jumps to the right.
         }
 
         function cleanup() {
             page.destroy()
-            core.destroy()
-        }
-
-        function tapRight() {
-            mouseClick(page, page.width * 0.75, page.height * 0.6)
         }
 
         function test_runIsSettledOnceAndItsRewardsShown() {
             // A stored run of 250 leaves two rewards waiting for the next answer.
             verify(core.saveGameRecord("earlier", "endless", 250, "wall", "2025-01-31T08:00:00Z",
                                        "2025-01-31T08:01:00Z"))
-            tapRight()
+            mouseClick(page, 400, 600)
             // The clock moves the world on its own.
             tryVerify(function() { return page.session.playerY > 40 }, 2000)
             // Rushing upward ends the run against whatever is overhead.
@@ -65,14 +60,14 @@ Item {
 
             // One tap plays again; the rewards seen are acknowledged.
             tryCompare(page, "canRestart", true)
-            tapRight()
+            mouseClick(page, 400, 600)
             compare(page.session.state, GameSession.Ready)
             tryCompare(acknowledged, "count", 1, 10000)
             compare(settled.count, 1)
         }
 
         function test_inactiveApplicationPauses() {
-            tapRight()
+            mouseClick(page, 400, 600)
             page.applicationActive = false
             compare(page.session.state, GameSession.Paused)
             compare(findChild(page, "pauseOverlay").visible, true)
@@ -80,7 +75,7 @@ Item {
             var y = page.session.playerY
             wait(100)
             compare(page.session.playerY, y)
-            tapRight()
+            mouseClick(page, 400, 600)
             compare(page.session.state, GameSession.Running)
         }
 
@@ -89,7 +84,7 @@ Item {
         }
 
         function test_leavingStoresAbandonedRun(data) {
-            tapRight()
+            mouseClick(page, 400, 600)
             page.session.advance(90)
             if (data.quit) {
                 // At quit, stored on the spot: no settlement to wait for.

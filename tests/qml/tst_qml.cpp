@@ -6,7 +6,6 @@
 #include <QQmlEngine>
 #include <QtQuickTest/quicktest.h>
 
-#include <memory>
 #include <vector>
 
 // Lets each QML test case start on an empty configuration directory: cores

@@ -34,7 +34,6 @@ Item {
 
         function cleanup() {
             shell.destroy()
-            shell = null
         }
 
         function test_menuEntryOpensItsPage_data() {
@@ -44,10 +43,9 @@ Item {
 
         function test_menuEntryOpensItsPage(data) {
             var entries = findChild(shell.pageStack.currentPage, "startMenu").children
-            for (var i = 0; i < entries.length; ++i) {
+            for (var i = 0; i < entries.length; ++i)
                 if (entries[i].text === data.tag)
                     entries[i].clicked()
-            }
             compare(shell.pageStack.depth, 2)
             var page = shell.pageStack.currentPage
             verify(findChild(page, data.view) !== null)
@@ -60,7 +58,6 @@ Item {
         function test_gameBackSwipeAndLeaving() {
             findChild(shell.pageStack.currentPage, "playButton").clicked()
             var page = shell.pageStack.currentPage
-            compare(page.objectName, "silicaGamePage")
             var blanking = findChild(shell, "displayBlanking")
             mouseClick(page, page.width * 0.75, page.height * 0.6)
             verify(blanking.preventBlanking)
@@ -73,9 +70,8 @@ Item {
             keyClick(Qt.Key_Escape)
             compare(page.game.session.state, GameSession.Paused)
             verify(!blanking.preventBlanking)
-            var remorse = findChild(page, "leaveRemorse")
             compare(shell.pageStack.depth, 2)
-            remorse.callback()
+            findChild(page, "leaveRemorse").callback()
             compare(shell.pageStack.depth, 1)
             compare(shell.gamePage, null)
             var reader = coreComponent.createObject(host)
@@ -94,7 +90,6 @@ Item {
             action.triggered()
             compare(shell._activations, 1)
             var page = shell.pageStack.currentPage
-            compare(page.objectName, "silicaGamePage")
             mouseClick(page, page.width * 0.25, page.height * 0.6)
             verify(findChild(cover, "coverRunScore").visible)
 

@@ -13,9 +13,7 @@ Rectangle {
     property Item _coverItem: null
     property int _activations: 0
 
-    function activate() {
-        _activations++
-    }
+    function activate() { _activations++ }
 
     width: 540
     height: 960
@@ -28,30 +26,22 @@ Rectangle {
         readonly property int depth: pages.length
         readonly property Item currentPage: depth > 0 ? pages[depth - 1] : null
 
-        function show(page, first, then) {
-            page.status = first
-            page.status = then
-            page.visible = then === PageStatus.Active
-        }
-
         function push(component, properties) {
-            var page = component.createObject(stack, properties || {})
-            page.anchors.fill = stack
             if (currentPage)
-                show(currentPage, PageStatus.Deactivating, PageStatus.Inactive)
-            pages = pages.concat([page])
-            show(page, PageStatus.Activating, PageStatus.Active)
+                currentPage.status = PageStatus.Inactive
+            pages = pages.concat([component.createObject(stack, properties || {})])
+            currentPage.anchors.fill = stack
+            currentPage.status = PageStatus.Active
         }
 
         // Pops the top page, or every page above `page`.
         function pop(page) {
             do {
-                var leaving = currentPage
-                show(leaving, PageStatus.Deactivating, PageStatus.Inactive)
+                currentPage.status = PageStatus.Deactivating
+                currentPage.destroy()
                 pages = pages.slice(0, depth - 1)
-                leaving.destroy()
             } while (page && currentPage !== page)
-            show(currentPage, PageStatus.Activating, PageStatus.Active)
+            currentPage.status = PageStatus.Active
         }
 
         // The back swipe: refused while the page turns it off.

@@ -1,5 +1,3 @@
 import QtQuick 2.6
 
-Rectangle {
-    color: "#d02a2e3e"
-}
+Rectangle { color: "#d02a2e3e" }

@@ -4,4 +4,5 @@ import QtQuick 2.6
 Item {
     property int status: PageStatus.Inactive
     property bool backNavigation: true
+    visible: status === PageStatus.Active
 }

@@ -1,6 +1,6 @@
 import QtQuick 2.6
 
-// Test stand-in: PageStatus.Inactive ... PageStatus.Deactivating.
+// Test stand-in: the states of a page that the app looks at.
 QtObject {
-    enum Status { Inactive, Activating, Active, Deactivating }
+    enum Status { Inactive, Active, Deactivating }
 }

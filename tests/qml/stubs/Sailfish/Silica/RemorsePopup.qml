@@ -4,7 +4,5 @@ import QtQuick 2.6
 Item {
     property var callback: null
 
-    function execute(title, action) {
-        callback = action
-    }
+    function execute(title, action) { callback = action }
 }

@@ -19,7 +19,5 @@ QtObject {
     property color highlightColor: "#9cd3ff"
     property color highlightBackgroundColor: "#3b84c4"
 
-    function rgba(color, opacity) {
-        return Qt.rgba(color.r, color.g, color.b, opacity)
-    }
+    function rgba(color, opacity) { return Qt.rgba(color.r, color.g, color.b, opacity) }
 }
