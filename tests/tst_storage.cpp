@@ -158,14 +158,15 @@ void tst_Storage::runsReadBack()
     QCOMPARE(order, QStringList({"newest", "none", "both", "other"}));
     QCOMPARE(dao.children().size(), 0); // the long-lived DAO keeps nothing it listed
     // Read straight into maps, they are key for key and type for type the
-    // maps of the records; without a position the value is no value at all,
-    // not a typed null.
+    // maps of the records, NULLs included; without a position the value is no
+    // value at all, not a typed null.
     for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("nothing")}) {
         QVariantList before;
         for (GameRecord *record : dao.findAll(mode))
             before << GameRecordService::toVariantMap(record);
         QCOMPARE(described(service.gameRecords(mode)), described(before));
     }
+    QVERIFY(!service.gameRecords("endless").at(1).toMap().value("deathWorldY").isValid());
 
     // The run stored last, whatever its time; half a position is none.
     QCOMPARE(dao.latestDeathPosition("endless"), QVariant(QVariantMap{{"y", 3.25}, {"x", 4.0}}));
