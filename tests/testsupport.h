@@ -71,6 +71,11 @@ inline QVariant sqlValue(const QString &text, const QVariantList &values = QVari
     return query.next() ? query.value(0) : QVariant();
 }
 
+inline QString sqlText(const QString &text, const QVariantList &values = QVariantList())
+{
+    return sqlValue(text, values).toString();
+}
+
 inline QSet<QString> setOf(const QStringList &list)
 {
     QSet<QString> set;
@@ -233,16 +238,6 @@ inline QByteArray runChild(const QString &configHome, const QStringList &argumen
     const bool clean = child.waitForFinished(20 * 60 * 1000)
             && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
     return clean ? child.readAllStandardOutput() : QByteArray();
-}
-
-// The ids of the child's answers ("settled <id> <0|1>", "saved <id> <0|1>") by outcome.
-inline void readAnswers(const QByteArray &output, QSet<QString> &succeeded, QSet<QString> &failed)
-{
-    for (const QByteArray &line : output.split('\n')) {
-        const QList<QByteArray> words = line.split(' ');
-        if (words.size() == 3 && (words.first() == "settled" || words.first() == "saved"))
-            (words.at(2) == "1" ? succeeded : failed).insert(QString::fromLatin1(words.at(1)));
-    }
 }
 #endif
 

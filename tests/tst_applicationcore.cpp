@@ -6,13 +6,13 @@
 
 namespace {
 
-// Submits one run and waits for its one answer.
-QList<QVariant> settle(ApplicationCore &core, const QVariantMap &snapshot)
+// Submits one run and waits for its one answer: whether it was stored.
+QVariant settle(ApplicationCore &core, const QVariantMap &snapshot)
 {
     QSignalSpy settled(&core, &ApplicationCore::gameSettled);
     if (!core.submitGameRecord(snapshot) || !settled.wait(10000) || settled.count() != 1)
-        return QList<QVariant>();
-    return settled.takeFirst();
+        return QVariant();
+    return settled.first().value(1);
 }
 
 int storedRuns(const QString &where = QStringLiteral("1"))
@@ -26,153 +26,137 @@ class tst_ApplicationCore : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { setTestApplicationNames(); }
-
-    void saveGameRecord();
-    void recordModel();
-    void lockAtStartPasses_data();
-    void lockAtStartPasses();
-    void destructionSettlesQueueAndRefusesLateCalls();
-};
-
-void tst_ApplicationCore::saveGameRecord()
-{
-    TestStorage storage;
-    ApplicationCore core;
-    // Without an id each run gets a fresh, unbraced one.
-    QVERIFY(core.saveGameRecord(QString(), "endless", 12, "fall", "s", "e"));
-    QVERIFY(core.saveGameRecord(QString(), "endless", 3, "fall", "s", "e"));
-    QCOMPARE(storedRuns("length(id)=36 AND id NOT LIKE '{%' AND death_world_y IS NULL"), 2);
-
-    QVERIFY(core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 2));
-    QCOMPARE(sqlValue("SELECT death_world_y||death_world_x||jump_count||max_section_jump_count||"
-                      "wall_collision_count||block_collision_count FROM game_records WHERE "
-                      "id='{given}'")
-                     .toString(),
-             QStringLiteral("4.5-2.09312"));
-    // Evaluated on the spot: the score unlocked its achievement.
-    QVERIFY(sqlValue("SELECT is_unlocked FROM achievements WHERE code='score_50'").toBool());
-    // Stored already and different: refused, nothing written. A settlement
-    // is one transaction: the refused run rolls back alone, and the catalogue
-    // refresh before it stays.
-    QVERIFY(!core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 3));
-    QVERIFY(sql("UPDATE achievements SET updated_at='old'").isActive());
-    QCOMPARE(settle(core, runSnapshot("{given}", 6)).value(1), QVariant(false));
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE updated_at='old'").toInt(), 0);
-    // Text that is a number counts; text that is none refuses the run rather
-    // than storing the toolkit's 0 for it (numbers out of range: tst_badinput).
-    QCOMPARE(settle(core, runSnapshot("text", "17")).value(1), QVariant(true));
-    QCOMPARE(settle(core, runSnapshot("no number", "abc")).value(1), QVariant(false));
-    QCOMPARE(storedRuns("id='text' AND score=17"), 1);
-    // A run that fails after it was written is taken back out alone.
-    QVERIFY(sql("CREATE TRIGGER refuse BEFORE UPDATE ON achievements WHEN OLD.code='score_200' AND "
-                "NEW.progress_value=200 BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                    .isActive());
-    QTest::ignoreMessage(QtWarningMsg, "[AchievementService] game settlement rolled back");
-    QCOMPARE(settle(core, runSnapshot("taken back", 250)).value(1), QVariant(false));
-    QCOMPARE(storedRuns(), 4);
-}
-
-// The paged list of runs: newest first, a page at a time, roles named and
-// valued like the record maps, and fresh after a settlement.
-void tst_ApplicationCore::recordModel()
-{
-    TestStorage storage;
-    ApplicationCore core;
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
-    QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
-    GameRecordModel *model = core.gameRecordModel();
-    model->setPageSize(2);
-    model->setModeId(QStringLiteral("endless"));
-    QCOMPARE(model->rowCount(), 2);
-    model->fetchMore(QModelIndex());
-    QCOMPARE(model->rowCount(), 3);
-    QVERIFY(!model->canFetchMore(QModelIndex()));
-
-    const QVariantList maps = core.gameRecords(QStringLiteral("endless"));
-    const QHash<int, QByteArray> roles = model->roleNames();
-    QCOMPARE(roles.size(), maps.first().toMap().size());
-    for (auto role = roles.constBegin(); role != roles.constEnd(); ++role)
-        QCOMPARE(model->data(model->index(2), role.key()),
-                 maps.value(2).toMap().value(QString::fromLatin1(role.value())));
-    QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("2"));
-
-    QSignalSpy reset(model, &QAbstractItemModel::modelReset);
-    QVERIFY(settle(core, runSnapshot(QStringLiteral("new"), 3)).value(1).toBool());
-    QTRY_COMPARE(reset.count(), 1);
-    QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
-}
-
-void tst_ApplicationCore::lockAtStartPasses_data()
-{
-    QTest::addColumn<bool>("saveFirst");
-    QTest::newRow("saveGameRecord first") << true;
-    QTest::newRow("achievements first") << false;
-}
-
-// Another connection (another instance finishing its queue, say) holds the
-// write lock while the facade is built, so the catalogue import times out.
-// Once the lock is gone, whichever GUI-thread path comes first retries it.
-void tst_ApplicationCore::lockAtStartPasses()
-{
-    QFETCH(bool, saveFirst);
-    TestStorage storage;
-    delete new ApplicationCore; // the database and its catalogue exist
+    void saveGameRecord()
     {
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
-        holder.setDatabaseName(storage.databasePath());
-        QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        TestStorage storage;
+        ApplicationCore core;
+        // Without an id each run gets a fresh, unbraced one.
+        QVERIFY(core.saveGameRecord(QString(), "endless", 12, "fall", "s", "e"));
+        QVERIFY(core.saveGameRecord(QString(), "endless", 3, "fall", "s", "e"));
+        QCOMPARE(storedRuns("length(id)=36 AND id NOT LIKE '{%' AND death_world_y IS NULL"), 2);
+
+        QVERIFY(core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 2));
+        QCOMPARE(storedRuns("death_world_y||death_world_x||jump_count||max_section_jump_count||"
+                            "wall_collision_count||block_collision_count='4.5-2.09312'"),
+                 1);
+        // Stored already and different: refused, nothing written. A settlement
+        // is one transaction: the refused run rolls back alone, and the catalogue
+        // refresh before it stays.
+        QVERIFY(!core.saveGameRecord("{given}", "m", 60, "wall", "s", "e", 4.5, -2.0, 9, 3, 1, 3));
+        QVERIFY(sql("UPDATE achievements SET updated_at='old'").isActive());
+        QCOMPARE(settle(core, runSnapshot("{given}", 6)), QVariant(false));
+        QCOMPARE(sqlValue("SELECT COUNT(*) FROM achievements WHERE updated_at='old'").toInt(), 0);
+        // Text that is a number counts; text that is none refuses the run rather
+        // than storing the toolkit's 0 for it (numbers out of range: tst_badinput).
+        QCOMPARE(settle(core, runSnapshot("text", "17")), QVariant(true));
+        QCOMPARE(settle(core, runSnapshot("no number", "abc")), QVariant(false));
+        QCOMPARE(storedRuns("id='text' AND score=17"), 1);
+        // A run that fails after it was written is taken back out alone.
+        QVERIFY(sql("CREATE TRIGGER refuse BEFORE UPDATE ON achievements WHEN OLD.code='score_200' "
+                    "AND NEW.progress_value=200 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                        .isActive());
+        QTest::ignoreMessage(QtWarningMsg, "[AchievementService] game settlement rolled back");
+        QCOMPARE(settle(core, runSnapshot("taken back", 250)), QVariant(false));
+        QCOMPARE(storedRuns(), 4);
     }
-    QTest::ignoreMessage(QtWarningMsg,
-                         "[ApplicationCore] achievements unavailable: initialization failed");
-    ApplicationCore core;
-    QSqlDatabase::database("holder", false).close();
-    QSqlDatabase::removeDatabase("holder");
 
-    QVERIFY(!saveFirst || core.saveGameRecord("r1", "endless", 60, "wall", "", ""));
-    QCOMPARE(core.achievements().value(QStringLiteral("ok")), QVariant(true));
-    QVERIFY(saveFirst || core.saveGameRecord("r1", "endless", 60, "wall", "", ""));
-    QVERIFY(sqlValue("SELECT is_unlocked FROM achievements WHERE code='score_50'").toBool());
-}
+    // The paged list of runs: newest first, a page at a time, roles named and
+    // valued like the record maps, and fresh after a settlement.
+    void recordModel()
+    {
+        TestStorage storage;
+        ApplicationCore core;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
+        QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
+        GameRecordModel *model = core.gameRecordModel();
+        model->setPageSize(2);
+        model->setModeId(QStringLiteral("endless"));
+        QCOMPARE(model->rowCount(), 2);
+        model->fetchMore(QModelIndex());
+        QCOMPARE(model->rowCount(), 3);
+        QVERIFY(!model->canFetchMore(QModelIndex()));
 
-// Everything queued before the destruction is settled and stored, but no
-// answer reaches anyone. The only code that can call in meanwhile runs during
-// the destruction: here a slot on the worker thread's finished signal, which
-// fires while the GUI thread waits for that thread; it is refused.
-void tst_ApplicationCore::destructionSettlesQueueAndRefusesLateCalls()
-{
-    TestStorage storage;
-    ApplicationCore *core = new ApplicationCore;
-    int delivered = 0;
-    QObject receiver;
-    connect(core, &ApplicationCore::gameSettled, &receiver, [&] { ++delivered; });
-    connect(core, &ApplicationCore::skinRewardsAcknowledged, &receiver, [&] { ++delivered; });
-    QThread *thread = core->findChild<QThread *>();
-    QVERIFY(thread && thread->isRunning());
-    int lateAccepted = -1;
-    connect(
-            thread, &QThread::finished, thread,
-            [&] {
-                lateAccepted = core->submitGameRecord(runSnapshot("late", 1))
-                        + core->acknowledgeSkinRewards("late", {QStringLiteral("score_500")});
-            },
-            Qt::DirectConnection);
+        const QVariantMap last = core.gameRecords(QStringLiteral("endless")).value(2).toMap();
+        const QHash<int, QByteArray> roles = model->roleNames();
+        QCOMPARE(roles.size(), last.size());
+        for (auto role = roles.constBegin(); role != roles.constEnd(); ++role)
+            QCOMPARE(model->data(model->index(2), role.key()), last.value(role.value()));
 
-    for (int i = 0; i < 20; ++i)
-        QVERIFY(core->submitGameRecord(runSnapshot(QStringLiteral("queued-%1").arg(i), i * 10)));
-    QVERIFY(core->acknowledgeSkinRewards(QStringLiteral("ack"), {QStringLiteral("score_50")}));
-    delete core;
+        QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+        QCOMPARE(settle(core, runSnapshot(QStringLiteral("new"), 3)), QVariant(true));
+        QTRY_COMPARE(reset.count(), 1);
+        QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
+    }
 
-    QCOMPARE(lateAccepted, 0);
-    QCOMPARE(storedRuns(), 20);
-    QCOMPARE(
-            sqlValue("SELECT notification_pending FROM achievements WHERE code='score_50'").toInt(),
-            0);
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-    QCOMPARE(delivered, 0);
-}
+    void lockAtStartPasses_data()
+    {
+        QTest::addColumn<bool>("saveFirst");
+        QTest::newRow("saveGameRecord first") << true;
+        QTest::newRow("achievements first") << false;
+    }
+    // Another connection (another instance finishing its queue, say) holds the
+    // write lock while the facade is built, so the catalogue import times out.
+    // Once the lock is gone, whichever GUI-thread path comes first retries it.
+    void lockAtStartPasses()
+    {
+        QFETCH(bool, saveFirst);
+        TestStorage storage;
+        delete new ApplicationCore; // the database and its catalogue exist
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+            holder.setDatabaseName(storage.databasePath());
+            QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        }
+        QTest::ignoreMessage(QtWarningMsg,
+                             "[ApplicationCore] achievements unavailable: initialization failed");
+        ApplicationCore core;
+        QSqlDatabase::database("holder", false).close();
+        QSqlDatabase::removeDatabase("holder");
+
+        QVERIFY(!saveFirst || core.saveGameRecord("r1", "endless", 60, "wall", "", ""));
+        QCOMPARE(core.achievements().value(QStringLiteral("ok")), QVariant(true));
+        QVERIFY(saveFirst || core.saveGameRecord("r1", "endless", 60, "wall", "", ""));
+        QVERIFY(sqlValue("SELECT is_unlocked FROM achievements WHERE code='score_50'").toBool());
+    }
+
+    // Everything queued before the destruction is settled and stored, but no
+    // answer reaches anyone. The only code that can call in meanwhile runs during
+    // the destruction: here a slot on the worker thread's finished signal, which
+    // fires while the GUI thread waits for that thread; it is refused.
+    void destructionSettlesQueueAndRefusesLateCalls()
+    {
+        TestStorage storage;
+        ApplicationCore *core = new ApplicationCore;
+        int delivered = 0;
+        QObject receiver;
+        connect(core, &ApplicationCore::gameSettled, &receiver, [&] { ++delivered; });
+        connect(core, &ApplicationCore::skinRewardsAcknowledged, &receiver, [&] { ++delivered; });
+        QThread *thread = core->findChild<QThread *>();
+        QVERIFY(thread && thread->isRunning());
+        int lateAccepted = -1;
+        connect(
+                thread, &QThread::finished, thread,
+                [&] {
+                    lateAccepted = core->submitGameRecord(runSnapshot("late", 1))
+                            + core->acknowledgeSkinRewards("late", {QStringLiteral("score_500")});
+                },
+                Qt::DirectConnection);
+
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(core->submitGameRecord(runSnapshot(QString::number(i), i * 10)));
+        QVERIFY(core->acknowledgeSkinRewards(QStringLiteral("ack"), {QStringLiteral("score_50")}));
+        delete core;
+
+        QCOMPARE(lateAccepted, 0);
+        QCOMPARE(storedRuns(), 20);
+        QCOMPARE(sqlText("SELECT notification_pending FROM achievements WHERE code='score_50'"),
+                 QStringLiteral("0"));
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(delivered, 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_ApplicationCore)
 #include "tst_applicationcore.moc"

@@ -6,19 +6,6 @@
 #include <QDateTime>
 #include <QSignalSpy>
 
-#include <functional>
-
-// Every shipped achievement earned the way a player earns it: runs played
-// in the simulation by a scripted player, each submitted through the real
-// facade and settled by the real worker into a real database.
-class tst_Gameplay : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase() { setTestApplicationNames(); }
-    void everyAchievementByPlaying();
-};
-
 namespace {
 
 const qint32 U = GameSimulation::Unit;
@@ -91,38 +78,46 @@ QVariantMap settle(ApplicationCore &core, const GameSimulation &sim)
 
 } // namespace
 
-void tst_Gameplay::everyAchievementByPlaying()
+// Every shipped achievement earned the way a player earns it: runs played
+// in the simulation by a scripted player, each submitted through the real
+// facade and settled by the real worker into a real database.
+class tst_Gameplay : public QObject
 {
-    TestStorage storage;
-    ApplicationCore core;
+    Q_OBJECT
+private slots:
+    void everyAchievementByPlaying()
+    {
+        TestStorage storage;
+        ApplicationCore core;
 
-    // Five falls at 0 in a row: practice makes perfect.
-    for (quint64 seed = 1; seed <= 5; ++seed)
-        QCOMPARE(settle(core, dropOut(seed)).value(QStringLiteral("score")), QVariant(0));
+        // Five falls at 0 in a row: practice makes perfect.
+        for (quint64 seed = 1; seed <= 5; ++seed)
+            QCOMPARE(settle(core, dropOut(seed)).value(QStringLiteral("score")), QVariant(0));
 
-    // Fifty sections in one run, then a crash: the three score achievements.
-    quint64 seed = 100;
-    for (int score = 0; score < 500 && seed < 110; ++seed)
-        score = settle(core, climbThenCrash(seed, 50)).value(QStringLiteral("score")).toInt();
+        // Fifty sections in one run, then a crash: the three score achievements.
+        quint64 seed = 100;
+        for (int score = 0; score < 500 && seed < 110; ++seed)
+            score = settle(core, climbThenCrash(seed, 50)).value(QStringLiteral("score")).toInt();
 
-    // Straight after that high death, a fall at 0: the clown.
-    QVERIFY(!settle(core, dropOut(seed)).isEmpty());
-    QVERIFY(unlocked().contains(QStringLiteral("clown_moment")));
+        // Straight after that high death, a fall at 0: the clown.
+        QVERIFY(!settle(core, dropOut(seed)).isEmpty());
+        QVERIFY(unlocked().contains(QStringLiteral("clown_moment")));
 
-    // Thirty jumps under the first wall.
-    QCOMPARE(settle(core, hover(seed, 30)).value(QStringLiteral("maxSectionJumpCount")),
-             QVariant(30));
+        // Thirty jumps under the first wall.
+        QCOMPARE(settle(core, hover(seed, 30)).value(QStringLiteral("maxSectionJumpCount")),
+                 QVariant(30));
 
-    // Climbing on, collisions and points add up over the mode's runs.
-    for (int run = 0; run < 12 && unlocked().count(',') < 7; ++run)
-        settle(core, climbThenCrash(++seed, 50));
+        // Climbing on, collisions and points add up over the mode's runs.
+        for (int run = 0; run < 12 && unlocked().count(',') < 7; ++run)
+            settle(core, climbThenCrash(++seed, 50));
 
-    QCOMPARE(unlocked(),
-             QStringLiteral("clown_moment,every_point_counts,headstrong,practice_more,"
-                            "score_200,score_50,score_500,stay_in_place"));
-    // Every skin came with its achievement.
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE is_unlocked").toInt(), 9);
-}
+        QCOMPARE(unlocked(),
+                 QStringLiteral("clown_moment,every_point_counts,headstrong,practice_more,"
+                                "score_200,score_50,score_500,stay_in_place"));
+        // Every skin came with its achievement.
+        QCOMPARE(sqlValue("SELECT COUNT(*) FROM skins WHERE is_unlocked").toInt(), 9);
+    }
+};
 
 QTEST_MAIN(tst_Gameplay)
 #include "tst_gameplay.moc"

@@ -16,14 +16,11 @@ GameRecord *makeRun(QObject *parent, const QString &id, const QString &mode, int
                     const QVariant &y = QVariant(), const QVariant &x = QVariant())
 {
     auto *record = new GameRecord(parent);
-    record->setComponentId(id);
-    record->setModeId(mode);
-    record->setScore(score);
-    record->setEndReason(QStringLiteral("wall"));
-    record->setStartedAt(QStringLiteral("s"));
-    record->setEndedAt(QStringLiteral("e"));
-    record->setDeathWorldY(y);
-    record->setDeathWorldX(x);
+    const QVariantMap values{{"componentId", id},   {"modeId", mode},   {"score", score},
+                             {"endReason", "wall"}, {"startedAt", "s"}, {"endedAt", "e"},
+                             {"deathWorldY", y},    {"deathWorldX", x}};
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        record->setProperty(qPrintable(it.key()), it.value());
     return record;
 }
 
@@ -35,11 +32,6 @@ bool insertSkins()
                "('skin_money','money','money','p',1,0,'t0','t0')")
             .isActive();
 }
-
-const char kEarlierRuns[]
-        = "CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id TEXT "
-          "NOT NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT 0,created_at "
-          "TEXT NOT NULL,updated_at TEXT NOT NULL)";
 
 // Every key, value type and value of a list of maps, as text.
 QStringList described(const QVariantList &maps)
@@ -59,6 +51,8 @@ QStringList described(const QVariantList &maps)
 class tst_Storage : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TestStorage> storage;
+
 private slots:
     void init()
     {
@@ -67,29 +61,40 @@ private slots:
     }
     void cleanup() { storage.reset(); }
 
-    void schemaAsWritten();
+    void schema();
     void earlierDatabaseKeepsWorking();
     void runsReadBack();
-    void selectSkin();
+    void skins();
     void runTotalsFollowTheRuns();
-    void schemaChangedUnderneath();
-
-private:
-    std::unique_ptr<TestStorage> storage;
 };
 
 // The code lays the table definitions out for reading; the database must
 // still get, and keep in sqlite_master, the one-line text that files written
 // by earlier versions hold. The hash pins that text; a failure prints it.
-void tst_Storage::schemaAsWritten()
+// The tables are made sure of once per connection; when another program
+// takes them away, the next request's check brings them back. A list that
+// cannot be read answers empty but says why: otherwise a damaged database
+// looks like a player without skins (the runs' list: tst_brokenenvironment).
+void tst_Storage::schema()
 {
-    const QString schema = DatabaseCheck(storage->databasePath())
-                                   .texts("SELECT sql FROM sqlite_master WHERE name IN "
-                                          "('game_records','skins','achievements') ORDER BY rowid")
-                                   .join('\n');
+    const QString schema = sqlText("SELECT group_concat(sql, char(10)) FROM (SELECT sql FROM "
+                                   "sqlite_master WHERE name IN ('game_records','skins',"
+                                   "'achievements') ORDER BY rowid)");
     QVERIFY2(QCryptographicHash::hash(schema.toUtf8(), QCryptographicHash::Sha1).toHex()
                      == "5d60ecf5f7b881aff90223dcd409e60e8aac95fe",
              qPrintable(schema));
+
+    DatabaseCheck other(storage->databasePath());
+    QCOMPARE(other.texts("DROP TABLE skins") + other.texts("DROP TABLE game_records"),
+             QStringList());
+    SkinDao skins;
+    GameRecordDao runs;
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^\\[SkinDao\\] find all failed: \"no such table"));
+    QCOMPARE(SkinService(&skins).skins(), QVariantList());
+    QVERIFY(DatabaseConnection::initialize() && insertSkins());
+    QVERIFY(runs.insert(makeRun(this, "r", "endless", 1)));
+    QCOMPARE(skins.findAll().size() + runs.findAll(QString()).size(), 4);
 }
 
 // A database of the version before the write-ahead log, in the rollback
@@ -103,21 +108,25 @@ void tst_Storage::earlierDatabaseKeepsWorking()
     QVERIFY(QFile::remove(storage->databasePath()));
     const QString insert("INSERT INTO game_records (id,score,created_at,updated_at) "
                          "VALUES (?,?,'t','t')");
-    const QString count("SELECT COUNT(*) FROM game_records");
     {
         DatabaseCheck earlier(storage->databasePath());
-        QCOMPARE(earlier.texts(kEarlierRuns), QStringList());
-        QCOMPARE(earlier.texts(insert, {"earlier", 3}), QStringList());
+        QVERIFY(earlier.texts("CREATE TABLE game_records (id TEXT PRIMARY KEY NOT NULL,mode_id "
+                              "TEXT NOT NULL DEFAULT 'endless',score INTEGER NOT NULL DEFAULT "
+                              "0,created_at TEXT NOT NULL,updated_at TEXT NOT NULL)")
+                        .isEmpty()
+                && earlier.texts(insert, {"earlier", 3}).isEmpty());
     }
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[RunTotals\\] unavailable"));
     QVERIFY(DatabaseConnection::initialize());
-    QCOMPARE(sqlValue("PRAGMA journal_mode").toString() + sqlValue("PRAGMA synchronous").toString(),
-             QStringLiteral("wal2")); // FULL
-    QCOMPARE(sqlValue("SELECT group_concat(name) FROM sqlite_master WHERE name LIKE '%by_mode%' "
-                      "OR name LIKE '%totals%'"),
-             QVariant(QString()));
+    QCOMPARE(sqlText("PRAGMA journal_mode") + sqlText("PRAGMA synchronous") // 2: FULL
+                     + sqlText("SELECT group_concat(name) FROM sqlite_master WHERE name LIKE "
+                               "'%by_mode%' OR name LIKE '%totals%'"),
+             QStringLiteral("wal2"));
     QVERIFY(sql(insert, {"later", 7}).isActive());
-    QCOMPARE(GameRecordDao().highestScore("endless"), 7);
+    GameRecordDao dao;
+    QCOMPARE(dao.highestScore("endless"), 7);
+    QCOMPARE(GameRecordService(&dao).gameRecords("endless").size(), 2);
+    const QString count("SELECT COUNT(*) FROM game_records");
     QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
     DatabaseConnection::closeConnection();
     QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
@@ -129,8 +138,7 @@ void tst_Storage::runsReadBack()
     GameRecordDao dao;
     GameRecordService service(&dao);
     QVERIFY(dao.insert(makeRun(this, "none", "endless", 5)));
-    QVERIFY(sqlValue("SELECT created_at FROM game_records")
-                    .toString()
+    QVERIFY(sqlText("SELECT created_at FROM game_records")
                     .contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$")));
     const char *times[] = {"2999-01-01T00:00:00Z", "2024-01-01T00:00:00Z", "2024-01-01T00:00:00Z"};
     int i = 0;
@@ -150,14 +158,14 @@ void tst_Storage::runsReadBack()
     QCOMPARE(order, QStringList({"newest", "none", "both", "other"}));
     QCOMPARE(dao.children().size(), 0); // the long-lived DAO keeps nothing it listed
     // Read straight into maps, they are key for key and type for type the
-    // maps of the records, NULLs included.
+    // maps of the records, NULLs included; without a position the value is no
+    // value at all, not a typed null.
     for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("nothing")}) {
         QVariantList before;
         for (GameRecord *record : dao.findAll(mode))
             before << GameRecordService::toVariantMap(record);
         QCOMPARE(described(service.gameRecords(mode)), described(before));
     }
-    // Without a position the value is no value at all, not a typed null.
     QVERIFY(!service.gameRecords("endless").at(1).toMap().value("deathWorldY").isValid());
 
     // The run stored last, whatever its time; half a position is none.
@@ -176,19 +184,26 @@ void tst_Storage::runsReadBack()
 }
 
 // Only an unlocked skin is worn; a refused selection is rolled back whole
-// and leaves no transaction open.
-void tst_Storage::selectSkin()
+// and leaves no transaction open. Read straight into maps, the skins are key
+// for key and type for type the maps of the skin objects, odd rows included.
+void tst_Storage::skins()
 {
     QVERIFY(insertSkins());
     SkinDao dao;
     const QString state("SELECT group_concat(skin_id||is_selected||updated_at) FROM skins");
-    const QString before = sqlValue(state).toString();
+    const QString before = sqlText(state);
     QVERIFY(!dao.select("clown") && !dao.select("pirate"));
-    QCOMPARE(sqlValue(state).toString(), before);
+    QCOMPARE(sqlText(state), before);
     QVERIFY(dao.select("money"));
-    QCOMPARE(sqlValue("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1"),
-             QVariant("money"));
+    QCOMPARE(sqlText("SELECT group_concat(skin_id) FROM skins WHERE is_selected=1"),
+             QStringLiteral("money"));
     QVERIFY(dao.setUnlocked("clown", true) && dao.select("clown"));
+
+    QVERIFY(sql("INSERT INTO skins VALUES ('','','','',2,2,'','')").isActive());
+    QVariantList maps;
+    for (const Skin *skin : dao.findAll())
+        maps << SkinService::toVariantMap(skin);
+    QCOMPARE(described(SkinService(&dao).skins()), described(maps));
 }
 
 // The per-mode totals equal the sums of the runs through random inserts,
@@ -214,7 +229,7 @@ void tst_Storage::runTotalsFollowTheRuns()
     for (int i = 0; i < 30; ++i)
         before.texts(insertAsBefore, {QString::number(i), modes.at(i % 2), i * 3, i % 3});
     QVERIFY(DatabaseConnection::initialize());
-    QCOMPARE(sqlValue("SELECT COUNT(*) FROM game_record_totals").toInt(), 2);
+    QCOMPARE(sqlText("SELECT COUNT(*) FROM game_record_totals"), QStringLiteral("2"));
 
     GameRecordDao dao;
     for (int i = 0; i < 300; ++i) {
@@ -243,32 +258,12 @@ void tst_Storage::runTotalsFollowTheRuns()
         QVERIFY(achievements.runStatistics(mode, 1, score, collisions, recent));
         // The empty mode means every mode to the best score.
         QCOMPARE(QString("%1 %2 %3").arg(dao.highestScore(mode)).arg(score).arg(collisions),
-                 sqlValue("SELECT (SELECT COALESCE(MAX(score),0) FROM game_records WHERE ? IN "
-                          "(mode_id,''))||' '||COALESCE(SUM(score),0)||' '||COALESCE(SUM("
-                          "wall_collision_count+block_collision_count),0) FROM game_records WHERE "
-                          "mode_id=?",
-                          {mode, mode})
-                         .toString());
+                 sqlText("SELECT (SELECT COALESCE(MAX(score),0) FROM game_records WHERE ? IN "
+                         "(mode_id,''))||' '||COALESCE(SUM(score),0)||' '||COALESCE(SUM("
+                         "wall_collision_count+block_collision_count),0) FROM game_records WHERE "
+                         "mode_id=?",
+                         {mode, mode}));
     }
-}
-
-// The tables are made sure of once per connection; when another program
-// takes them away, the next request's check brings them back. A list that
-// cannot be read answers empty but says why: otherwise a damaged database
-// looks like a player without skins (the runs' list: tst_brokenenvironment).
-void tst_Storage::schemaChangedUnderneath()
-{
-    DatabaseCheck other(storage->databasePath());
-    QVERIFY(other.texts("DROP TABLE skins").isEmpty()
-            && other.texts("DROP TABLE game_records").isEmpty());
-    SkinDao skins;
-    GameRecordDao runs;
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^\\[SkinDao\\] find all failed: \"no such table"));
-    QCOMPARE(SkinService(&skins).skins(), QVariantList());
-    QVERIFY(DatabaseConnection::initialize() && insertSkins());
-    QVERIFY(runs.insert(makeRun(this, "r", "endless", 1)));
-    QCOMPARE(skins.findAll().size() + runs.findAll(QString()).size(), 4);
 }
 
 QTEST_GUILESS_MAIN(tst_Storage)
