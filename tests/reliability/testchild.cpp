@@ -3,13 +3,15 @@
 // write(2) per line, so a parent that kills it (or a tracer of its writes)
 // knows exactly what it had been told.
 //
-//   settle <seed> <prefix> <runs>   three runs queued at a time (<runs> -1:
-//                                   until killed), a synchronous save now and
-//                                   then; after each answer it acknowledges the
-//                                   rewards and now and then unlocks and selects
-//                                   a skin or stores a rising language index
-//   backlog <seed> <prefix> <runs>  queues all runs at once; meanwhile the GUI
-//                                   thread makes a call every 20 ms
+//   settle <seed> <runs>   three runs queued at a time (<runs> -1: until
+//                          killed), a synchronous save now and then; after
+//                          each answer it acknowledges the rewards and now and
+//                          then unlocks and selects a skin or stores a rising
+//                          language index
+//   backlog <seed> <runs>  queues all runs at once; meanwhile the GUI thread
+//                          makes a call every 20 ms
+//
+// Ids begin with the seed, so sessions with different seeds never share one.
 //
 // With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
 // (SIGXFSZ ignored), and its runs are large enough to reach it soon.
@@ -47,9 +49,9 @@ void report(const Words &...words)
 class Driver : public QObject
 {
 public:
-    Driver(bool backlog, unsigned seed, const QString &prefix, int runs, bool large)
+    Driver(bool backlog, unsigned seed, int runs, bool large)
         : random(seed)
-        , prefix(prefix)
+        , prefix(QString::number(seed))
         , runs(runs)
         , queueDepth(backlog ? runs : 3)
         , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
@@ -76,16 +78,14 @@ public:
     void feed()
     {
         while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
-            const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++));
-            inFlight += core.submitGameRecord(run);
+            inFlight += core.submitGameRecord(
+                    nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++)));
             // Now and then the GUI thread writes too, competing for the lock.
-            if (!guiCalls.isActive() && random() % 4 == 0) {
-                const QString id = QStringLiteral("%1-s%2").arg(prefix).arg(submitted);
-                const QVariantMap s = nextRun(id);
-                report("saved", id,
-                       int(core.saveGameRecord(id, "endless", s["score"].toInt(),
+            const QVariantMap s = nextRun(prefix + "-s" + QString::number(submitted));
+            if (!guiCalls.isActive() && random() % 4 == 0)
+                report("saved", s["id"],
+                       int(core.saveGameRecord(s["id"].toString(), "endless", s["score"].toInt(),
                                                s["endReason"].toString(), "", "")));
-            }
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
@@ -102,7 +102,7 @@ private:
         QStringList codes;
         for (const QVariant &reward : rewards)
             codes << reward.toMap().value(QStringLiteral("code")).toString();
-        const QString request = QStringLiteral("%1-a%2").arg(prefix).arg(submitted);
+        const QString request = prefix + "-a" + QString::number(submitted);
         if (!codes.isEmpty() && !acknowledging.contains(request)
             && core.acknowledgeSkinRewards(request, QVariantList() << codes))
             acknowledging.insert(request, codes.join(QLatin1Char(',')));
@@ -123,8 +123,7 @@ private:
     // One call of a player leafing through the pages, timed.
     void guiCall()
     {
-        const char *const names[] = {"call saveGameRecord", "call unlockSkin", "call selectSkin",
-                                     "call achievements"};
+        const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
         const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
         QElapsedTimer clock;
         clock.start();
@@ -133,7 +132,7 @@ private:
                 : calls % 4 == 1 ? core.unlockSkin(skin)
                 : calls % 4 == 2 ? core.selectSkin(skin)
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
-        report(names[calls++ % 4], int(ok), clock.elapsed());
+        report("call", names[calls++ % 4], int(ok), clock.elapsed());
     }
 
     // Mostly small scores, so the total-score and streak achievements stay
@@ -155,8 +154,7 @@ private:
     ApplicationCore core;
     std::mt19937 random;
     QString prefix;
-    int runs;
-    int queueDepth;
+    int runs, queueDepth;
     QString startedAt;
     QMap<QString, QString> acknowledging;
     int submitted = 0, inFlight = 0, calls = 0;
@@ -167,20 +165,17 @@ private:
 
 int main(int argc, char **argv)
 {
-    const QByteArray mode = argc > 4 ? argv[1] : "";
+    const QByteArray mode = argc > 3 ? argv[1] : "";
     const qlonglong limit = qgetenv("HOPLIX_CHILD_FILE_LIMIT").toLongLong();
-    struct rlimit fileSize;
-    fileSize.rlim_cur = fileSize.rlim_max = rlim_t(limit);
-    if (limit > 0
-        && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize)))
-        return 3;
-    if (mode != "settle" && mode != "backlog")
+    const rlimit fileSize{rlim_t(limit), rlim_t(limit)};
+    if ((mode != "settle" && mode != "backlog")
+        || (limit > 0
+            && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize))))
         return 2;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), QString::fromLocal8Bit(argv[3]),
-                  atoi(argv[4]), limit > 0);
+    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), atoi(argv[3]), limit > 0);
     driver.feed();
     return app.exec();
 }

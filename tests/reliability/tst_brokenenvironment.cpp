@@ -9,7 +9,6 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -21,8 +20,7 @@ namespace {
 struct Event
 {
     char kind;
-    quint64 inode;
-    quint64 offset;
+    quint64 inode, offset;
     QByteArray data;
 };
 
@@ -31,44 +29,43 @@ struct Event
 // no more: a file's data survives as of its last sync, a name as of the last
 // sync of its directory. The torn variant also lets each 512-byte piece of
 // every write since a file's last sync land or not, as a disk's sectors do.
-
 struct PowerCutReplay
 {
-    void apply(const Event &event)
+    struct File
     {
-        const QString name = QString::fromUtf8(event.data);
-        int file = live.value(event.inode, -1);
-        if (event.kind == 'O' && (event.offset == 1 || file < 0)) {
-            file = files.size();
-            live.insert(event.inode, file);
+        QByteArray current, durable;
+        QVector<Event> pending;
+    };
+    QVector<File> files;
+    QHash<quint64, int> live;
+    QMap<QString, int> names, durableNames;
+
+    void apply(const Event &e)
+    {
+        const QStringList name = QString::fromUtf8(e.data).split(QChar(0));
+        int file = live.value(e.inode, -1);
+        if (e.kind == 'O' && (e.offset == 1 || file < 0)) {
+            live.insert(e.inode, file = files.size());
             files.append(File());
         }
-        if ((event.kind == 'O' || event.kind == 'L') && file >= 0 && !name.isEmpty())
-            names[name] = file;
-        if ((event.kind == 'W' || event.kind == 'T') && file >= 0) {
-            change(files[file].current, event);
-            files[file].pending.append(event);
+        if ((e.kind == 'O' || e.kind == 'L') && file >= 0 && !name[0].isEmpty())
+            names[name[0]] = file;
+        if ((e.kind == 'W' || e.kind == 'T') && file >= 0) {
+            change(files[file].current, e);
+            files[file].pending.append(e);
         }
-        if (event.kind == 'S' && file >= 0) {
-            files[file].durable = files[file].current;
-            files[file].pending.clear();
+        if (e.kind == 'S' && file >= 0)
+            files[file] = {files[file].current, files[file].current, {}};
+        for (const QString &path :
+             e.kind == 'D' ? names.keys() + durableNames.keys() : QList<QString>()) {
+            if (path.left(path.lastIndexOf('/')) == name[0])
+                names.contains(path) ? void(durableNames[path] = names[path])
+                                     : void(durableNames.remove(path));
         }
-        if (event.kind == 'D') {
-            for (const QString &path : names.keys() + durableNames.keys()) {
-                if (path.left(path.lastIndexOf('/')) != name)
-                    continue;
-                if (names.contains(path))
-                    durableNames[path] = names.value(path);
-                else
-                    durableNames.remove(path);
-            }
-        }
-        const int nul = event.data.indexOf('\0');
-        const QString from = QString::fromUtf8(event.data.left(nul));
-        if (event.kind == 'R' && names.contains(from))
-            names[QString::fromUtf8(event.data.mid(nul + 1))] = names.take(from);
-        if (event.kind == 'U')
-            names.remove(name);
+        if (e.kind == 'R' && names.contains(name[0]))
+            names[name.value(1)] = names.take(name[0]);
+        if (e.kind == 'U')
+            names.remove(name[0]);
     }
 
     // Every file found after a cut now, the watched directory `from` placed
@@ -77,47 +74,35 @@ struct PowerCutReplay
     {
         for (auto it = durableNames.cbegin(); it != durableNames.cend(); ++it) {
             QByteArray content = files.at(it.value()).durable;
-            for (const Event &event : tear ? files.at(it.value()).pending : QVector<Event>()) {
-                for (quint64 at = event.offset, end = at + quint64(event.data.size());
-                     at < end || event.kind == 'T'; at = (at / 512 + 1) * 512) {
-                    const int piece = int(qMin(end, (at / 512 + 1) * 512) - at);
+            for (const Event &e : tear ? files.at(it.value()).pending : QVector<Event>()) {
+                if (e.kind == 'T' && (*tear)() % 2)
+                    change(content, e);
+                for (int at = 0, next; e.kind == 'W' && at < e.data.size(); at = next) {
+                    next = int((e.offset + uint(at)) / 512 + 1) * 512 - int(e.offset);
                     if ((*tear)() % 2)
-                        change(content,
-                               {event.kind, 0, at, event.data.mid(int(at - event.offset), piece)});
-                    if (event.kind == 'T')
-                        break;
+                        change(content, {'W', 0, e.offset + uint(at), e.data.mid(at, next - at)});
                 }
             }
             QFile out(to + it.key().mid(from.size()));
-            if (!QDir().mkpath(it.key().left(it.key().lastIndexOf('/')).replace(0, from.size(), to))
-                || !out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
+            if (!QDir().mkpath(QFileInfo(out).path()) || !out.open(QIODevice::WriteOnly)
+                || out.write(content) != content.size())
                 return false;
         }
         return true;
     }
 
-    struct File
+    static void change(QByteArray &content, const Event &e)
     {
-        QByteArray current, durable;
-        QVector<Event> pending;
-    };
-
-    static void change(QByteArray &content, const Event &event)
-    {
-        if (event.kind == 'T')
-            return content.resize(int(event.offset));
-        if (content.size() < int(event.offset))
-            content.append(QByteArray(int(event.offset) - content.size(), '\0'));
-        content.replace(int(event.offset), event.data.size(), event.data);
+        if (e.kind == 'T')
+            return content.resize(int(e.offset));
+        if (content.size() < int(e.offset))
+            content.append(QByteArray(int(e.offset) - content.size(), '\0'));
+        content.replace(int(e.offset), e.data.size(), e.data);
     }
-
-    QVector<File> files;
-    QHash<quint64, int> live;
-    QMap<QString, int> names;
-    QMap<QString, int> durableNames;
 };
 
-// The shim's log: each entry's header line, then its data.
+// The shim's log (each entry's header line, then its data), and a last cut
+// after everything.
 QVector<Event> readLog(const QString &path)
 {
     QFile file(path);
@@ -129,14 +114,14 @@ QVector<Event> readLog(const QString &path)
         events.append({head.at(0).at(0), head.value(1).toULongLong(), head.value(2).toULongLong(),
                        log.mid(end + 1, head.value(3).toInt())});
     }
-    return events;
+    return events << Event{'S', 0, 0, {}};
 }
 
 struct Told
 {
     QSet<QString> runs, failed, unlocked, acknowledged;
     QString selected = QStringLiteral("default"), selecting;
-    int language = -1;
+    int language = -1, calls = 0, worst = 0;
     bool ready = false;
 
     void read(const QByteArray &output)
@@ -156,6 +141,10 @@ struct Told
                 acknowledged.unite(setOf(words.value(3).split(',')));
             if (what == "language")
                 language = name.toInt();
+            if (what == "call" && ++calls && !ok)
+                failed.insert(line);
+            if (what == "call")
+                worst = qMax(worst, words.value(3).toInt());
         }
     }
 
@@ -226,8 +215,8 @@ void tst_BrokenEnvironment::unusableDatabase()
     const QString blocker = blockDirectory ? directory : storage.databasePath();
     const QByteArray garbage = QByteArray("no database\0\xff", 13).repeated(5000);
     QFile file(blocker);
-    QVERIFY(QDir().mkpath(QFileInfo(blocker).path()) && file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(garbage), qint64(garbage.size()));
+    QVERIFY(QDir().mkpath(QFileInfo(blocker).path()) && file.open(QIODevice::WriteOnly)
+            && file.write(garbage) == garbage.size());
     file.close();
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[DatabaseConnection\\]"));
@@ -295,27 +284,20 @@ void tst_BrokenEnvironment::killedWhileSettling()
     int killsMidSettlement = 0;
     for (int round = 0; round < kills; ++round) {
         QProcess child;
-        startChild(child, storage.path(),
-                   {"settle", QString::number(random()), QStringLiteral("k%1").arg(round), "-1"});
+        startChild(child, storage.path(), {"settle", QString::number(random()), "-1"});
         QVERIFY2(child.waitForStarted(), qPrintable(child.errorString()));
         // One kill in five lands during start-up (schema, catalogue import),
         // the rest after the first answer, whatever the machine's speed.
         QByteArray output;
-        QElapsedTimer clock;
-        clock.start();
         const bool early = random() % 5 == 0;
-        while (!early && !output.contains("settled") && clock.elapsed() < 30000) {
-            child.waitForReadyRead(100);
+        while (!early && !output.contains("settled") && child.waitForReadyRead(30000))
             output += child.readAllStandardOutput();
-        }
         QTest::qWait(int(random() % 250));
         child.kill();
         QVERIFY(child.waitForFinished(10000));
         const int before = told.runs.size();
         told.read(output + child.readAllStandardOutput());
         killsMidSettlement += told.runs.size() > before;
-        if (!QFile::exists(storage.databasePath()))
-            continue; // killed before the database was created
         const QStringList problems = told.problemsIn(TestStorage::configLocation());
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("kill %1: ").arg(round) + problems.join(", ")));
@@ -332,21 +314,18 @@ void tst_BrokenEnvironment::killedWhileSettling()
 void tst_BrokenEnvironment::databaseCannotGrow()
 {
     TestStorage storage;
-    const int room = 16384;
     QVERIFY(ApplicationCore().saveGameRecord("before", "endless", 20, "wall", "", ""));
     DatabaseConnection::closeConnection();
-    const qint64 size = QFileInfo(storage.databasePath()).size();
+    const qint64 limit = QFileInfo(storage.databasePath()).size() + 16384;
     Told told;
-    told.read(runChild(storage.path(), {"settle", "7", "f", QString::number(stressScaled(30))},
-                       {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(size + room)}}));
+    told.read(runChild(storage.path(), {"settle", "7", QString::number(stressScaled(30))},
+                       {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(limit)}}));
     QVERIFY2(!told.failed.isEmpty() && !told.runs.isEmpty(), "the limit stopped all or none");
-    QVERIFY(QFileInfo(storage.databasePath()).size() <= size + room);
     {
         DatabaseCheck check(storage.databasePath());
         QCOMPARE(check.problems(true), QString());
         QCOMPARE(setOf(check.texts("SELECT id FROM game_records WHERE id<>'before'")), told.runs);
     }
-
     // The limit was the child's alone: here the same database takes runs again.
     QVERIFY(ApplicationCore().saveGameRecord("after", "endless", 3, "block", "", ""));
     QCOMPARE(DatabaseCheck(storage.databasePath()).problems(true), QString());
@@ -367,27 +346,20 @@ void tst_BrokenEnvironment::powerCut()
         QSKIP("no sync shim in a sanitizer build");
     QFETCH(bool, torn);
     TestStorage storage;
-    const QString watched = storage.path() + "/org.hoplix";
-    for (int session = 0; session < 2; ++session) {
-        const QByteArray output
-                = runChild(storage.path(),
-                           {"settle", QString::number(7 + session),
-                            QStringLiteral("p%1").arg(session), QString::number(stressScaled(40))},
-                           {{"LD_PRELOAD", HOPLIX_SYNC_SHIM},
-                            {"HOPLIX_SHIM_LOG", storage.path() + "/writes.log"},
-                            {"HOPLIX_SHIM_DIR", watched}});
-        QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
+    const QString watched = storage.path() + "/org.hoplix", log = storage.path() + "/writes.log";
+    for (const char *seed : {"7", "8"}) {
+        QVERIFY(runChild(storage.path(), {"settle", seed, QString::number(stressScaled(40))},
+                         {{"LD_PRELOAD", HOPLIX_SYNC_SHIM},
+                          {"HOPLIX_SHIM_LOG", log},
+                          {"HOPLIX_SHIM_DIR", watched}})
+                        .endsWith("done\n"));
     }
-    QVector<Event> log = readLog(storage.path() + "/writes.log");
-    QVERIFY(!log.isEmpty());
-    log.append({'S', 0, 0, {}}); // a last cut after everything
-
     std::mt19937 tear(20250131u);
     PowerCutReplay replay;
     Told told;
     int cuts = 0;
     QStringList problems;
-    for (const Event &event : log) {
+    for (const Event &event : readLog(log)) {
         if (event.kind == 'S' || event.kind == 'D') {
             // A directory of its own for each image: QSettings caches what it read by path.
             const QString image = storage.path() + "/cut" + QString::number(++cuts);
@@ -402,7 +374,7 @@ void tst_BrokenEnvironment::powerCut()
             told.read(event.data);
         replay.apply(event);
     }
-    qInfo("%d cut points over %d events; %d with a problem", cuts, log.size(), problems.size());
+    qInfo("%d cut points; %d with a problem", cuts, problems.size());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 5).join('\n')));
     QVERIFY(told.runs.size() > 20);
 }
@@ -418,30 +390,21 @@ void tst_BrokenEnvironment::slowStorage()
         QSKIP("no sync shim in a sanitizer build");
     TestStorage storage;
     const int runs = stressScaled(300);
-    const QString slowSync = qEnvironmentVariableIsSet("HOPLIX_SLOW_SYNC_MS")
-            ? qgetenv("HOPLIX_SLOW_SYNC_MS")
-            : "20-50";
-    const QByteArray output
-            = runChild(storage.path(), {"backlog", "11", "b", QString::number(runs)},
-                       {{"LD_PRELOAD", HOPLIX_SYNC_SHIM}, {"HOPLIX_SLOW_SYNC_MS", slowSync}});
-    QVERIFY2(output.endsWith("done\n"), output.right(200).constData());
+    QByteArray slowSync = qgetenv("HOPLIX_SLOW_SYNC_MS");
+    slowSync = slowSync.isEmpty() ? "20-50" : slowSync;
     Told told;
-    told.read(output);
-    int calls = 0, worst = 0;
-    for (const QByteArray &line : output.split('\n')) {
-        const QList<QByteArray> words = line.split(' ');
-        if (words.first() == "call" && ++calls)
-            QVERIFY2(words.value(2) == "1", line.constData());
-        worst = qMax(worst, words.value(3).toInt());
-    }
-    qInfo("sync %s ms, %d runs queued: %d settled; %d GUI-thread calls, none failed, worst %d ms",
-          qPrintable(slowSync), runs, int(told.runs.size()), calls, worst);
+    told.read(runChild(storage.path(), {"backlog", "11", QString::number(runs)},
+                       {{"LD_PRELOAD", HOPLIX_SYNC_SHIM}, {"HOPLIX_SLOW_SYNC_MS", slowSync}}));
+    qInfo("sync %s ms, %d runs queued: %d settled; %d GUI-thread calls, %d failed, worst %d ms",
+          slowSync.constData(), runs, int(told.runs.size()), told.calls, int(told.failed.size()),
+          told.worst);
+    QVERIFY2(told.failed.isEmpty(), qPrintable(told.failed.values().join('\n')));
     QCOMPARE(told.runs.size(), runs);
-    QVERIFY(calls >= 16);
+    QVERIFY(told.calls >= 16);
     // The goal is 250 ms; a call that waits for SQLite's busy timeout takes
     // 5 s and fails. Only a stall far beyond the goal fails here, so a loaded
     // machine cannot make this flake; the figure above is the result.
-    QVERIFY2(worst < 2500, qPrintable(QString::number(worst)));
+    QVERIFY2(told.worst < 2500, qPrintable(QString::number(told.worst)));
 }
 
 QTEST_GUILESS_MAIN(tst_BrokenEnvironment)
