@@ -46,24 +46,18 @@ using Lock = std::unique_lock<std::mutex>;
 struct Shim
 {
     std::mutex mutex;
-    int log = -1;
-    std::string watched;
-    const char *slow = getenv("HOPLIX_SLOW_SYNC_MS");
-    int slowMin = slow ? atoi(slow) : 0;
-    int slowMax = std::max(slowMin, slow &&strchr(slow, '-') ? atoi(strchr(slow, '-') + 1) : 0);
+    const char *logPath = getenv("HOPLIX_SHIM_LOG"), *dir = getenv("HOPLIX_SHIM_DIR");
+    const std::string watched = dir ? std::string(dir) + '/' : std::string();
+    const int log = logPath && dir
+            ? REAL(open64)(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600)
+            : -1;
+    const char *slow = getenv("HOPLIX_SLOW_SYNC_MS"), *dash = slow ? strchr(slow, '-') : nullptr;
+    const int slowMin = slow ? atoi(slow) : 0,
+              slowMax = std::max(slowMin, dash ? atoi(dash + 1) : 0);
     unsigned slowSeed = 20250131u;
     // Watched descriptors: the file's inode (0 for a directory) and its path.
     // Paths are taken as given: Qt and SQLite name these files absolutely.
     std::map<int, std::pair<std::uint64_t, std::string>> fds;
-
-    Shim()
-    {
-        const char *logPath = getenv("HOPLIX_SHIM_LOG"), *dir = getenv("HOPLIX_SHIM_DIR");
-        if (logPath && dir) {
-            watched = std::string(dir) + '/';
-            log = REAL(open64)(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-        }
-    }
 
     void record(char kind, std::uint64_t inode, std::uint64_t offset, const std::string &data = {})
     {
@@ -117,13 +111,9 @@ struct Shim
     // (Qt names a file it wrote without a name by its /proc link).
     int named(int result, char kind, const std::string &a, const std::string &b = {})
     {
-        struct stat st;
-        if (result == 0 && kind == 'U' && isWatched(a))
-            record('U', 0, 0, a);
-        if (result == 0 && kind == 'R' && (isWatched(a) || isWatched(b)))
-            record('R', 0, 0, a + '\0' + b);
-        if (result == 0 && kind == 'L' && isWatched(b) && stat(b.c_str(), &st) == 0)
-            record('L', st.st_ino, 0, b);
+        struct stat st = {};
+        if (result == 0 && (isWatched(a) || isWatched(b)) && (kind != 'L' || !stat(b.c_str(), &st)))
+            record(kind, st.st_ino, 0, kind == 'R' ? a + '\0' + b : kind == 'L' ? b : a);
         return result;
     }
     // Logged before the sync starts, and the sync (slowed down) runs outside
