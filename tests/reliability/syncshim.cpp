@@ -93,12 +93,11 @@ struct Shim
     // Data that reached a watched file, or standard output (what was confirmed).
     ssize_t wrote(int fd, off64_t at, const void *data, ssize_t n)
     {
-        const std::string bytes(static_cast<const char *>(data), size_t(std::max<ssize_t>(n, 0)));
-        if (n > 0 && inodeOf(fd))
-            record('W', inodeOf(fd), std::uint64_t(at < 0 ? lseek(fd, 0, SEEK_CUR) - n : at),
-                   bytes);
-        else if (n > 0 && fd == STDOUT_FILENO)
-            record('M', 0, 0, bytes);
+        const std::uint64_t inode = inodeOf(fd);
+        if (n > 0 && (inode || fd == STDOUT_FILENO))
+            record(inode ? 'W' : 'M', inode,
+                   std::uint64_t(inode && at < 0 ? lseek(fd, 0, SEEK_CUR) - n : at),
+                   std::string(static_cast<const char *>(data), size_t(n)));
         return n;
     }
     int truncated(int fd, off64_t size, int result)

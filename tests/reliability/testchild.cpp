@@ -16,9 +16,10 @@
 // With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
 // (SIGXFSZ ignored), and its runs are large enough to reach it soon.
 //
-// Lines: "ready", "settled|saved <id> <0|1>", "acknowledged <request> <0|1>
-// <codes>", "unlocked|selected <skin> <0|1>" ("selecting <skin>" before the
-// call), "language <index>", "call <name> <0|1> <milliseconds>", "done".
+// Lines: "ready", "run|failed <id>" (settled or saved), "acknowledged|
+// unacknowledged <code>", "unlocked|locked <skin>", "selecting <skin>" before
+// the call and "selected|unselected <skin>" after, "language <index>",
+// "call|failed <name> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
 
@@ -36,6 +37,7 @@ namespace {
 
 const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   "clown",
                               "injured",   "smirking", "shouting", "determined"};
+const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
 
 // One line of words.
 template<typename... Words>
@@ -58,7 +60,7 @@ public:
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
-                    report("settled", id, int(success));
+                    report(success ? "run" : "failed", id);
                     --inFlight;
                     if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
@@ -66,7 +68,8 @@ public:
                 });
         connect(&core, &ApplicationCore::skinRewardsAcknowledged, this,
                 [this](const QString &request, bool success) {
-                    report("acknowledged", request, int(success), acknowledging.take(request));
+                    for (const QString &code : acknowledging.take(request))
+                        report(success ? "acknowledged" : "unacknowledged", code);
                     feed();
                 });
         connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
@@ -81,11 +84,13 @@ public:
             inFlight += core.submitGameRecord(
                     nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++)));
             // Now and then the GUI thread writes too, competing for the lock.
-            const QVariantMap s = nextRun(prefix + "-s" + QString::number(submitted));
-            if (!guiCalls.isActive() && random() % 4 == 0)
-                report("saved", s["id"],
-                       int(core.saveGameRecord(s["id"].toString(), "endless", s["score"].toInt(),
-                                               s["endReason"].toString(), "", "")));
+            const unsigned roll = random();
+            const QString id = prefix + "-s" + QString::number(submitted);
+            if (!guiCalls.isActive() && roll % 4 == 0)
+                report(core.saveGameRecord(id, "endless", roll / 4 % 60, kReasons[roll % 3], "", "")
+                               ? "run"
+                               : "failed",
+                       id);
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
@@ -105,13 +110,13 @@ private:
         const QString request = prefix + "-a" + QString::number(submitted);
         if (!codes.isEmpty() && !acknowledging.contains(request)
             && core.acknowledgeSkinRewards(request, QVariantList() << codes))
-            acknowledging.insert(request, codes.join(QLatin1Char(',')));
+            acknowledging.insert(request, codes);
         const unsigned roll = random() % 6;
         const QString skin = QLatin1String(kSkins[random() % 9]);
         if (roll < 2) {
-            report("unlocked", skin, int(core.unlockSkin(skin)));
+            report(core.unlockSkin(skin) ? "unlocked" : "locked", skin);
             report("selecting", skin);
-            report("selected", skin, int(core.selectSkin(skin)));
+            report(core.selectSkin(skin) ? "selected" : "unselected", skin);
         } else if (roll == 2) {
             // Rising across sessions too: each starts from the stored index.
             const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
@@ -132,7 +137,7 @@ private:
                 : calls % 4 == 1 ? core.unlockSkin(skin)
                 : calls % 4 == 2 ? core.selectSkin(skin)
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
-        report("call", names[calls++ % 4], int(ok), clock.elapsed());
+        report(ok ? "call" : "failed", names[calls++ % 4], clock.elapsed());
     }
 
     // Mostly small scores, so the total-score and streak achievements stay
@@ -140,12 +145,11 @@ private:
     // a big one. Drawn one after the other: argument order is unspecified.
     QVariantMap nextRun(const QString &id)
     {
-        const char *const reasons[] = {"wall", "block", "fall", "abandoned"};
         const unsigned roll = random() % 100;
         QVariantMap run{
                 {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
         run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
-        run["endReason"] = QLatin1String(reasons[random() % 4]);
+        run["endReason"] = QLatin1String(kReasons[random() % 4]);
         run["maxSectionJumpCount"] = int(random() % 32);
         run["wallCollisionCount"] = int(random() % 3);
         return run;
@@ -156,7 +160,7 @@ private:
     QString prefix;
     int runs, queueDepth;
     QString startedAt;
-    QMap<QString, QString> acknowledging;
+    QMap<QString, QStringList> acknowledging;
     int submitted = 0, inFlight = 0, calls = 0;
     QTimer guiCalls;
 };
