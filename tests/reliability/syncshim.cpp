@@ -90,20 +90,15 @@ struct Shim
             record('T', st.st_ino, 0);
         return fd;
     }
-    // Data that reached a watched file, or standard output (what was confirmed).
-    ssize_t wrote(int fd, off64_t at, const void *data, ssize_t n)
+    // Data that reached a watched file ('W') or its new size ('T'), or text on
+    // standard output ('M': what the process confirmed).
+    ssize_t changed(ssize_t result, char kind, int fd, off64_t at, const void *data = "")
     {
         const std::uint64_t inode = inodeOf(fd);
-        if (n > 0 && (inode || fd == STDOUT_FILENO))
-            record(inode ? 'W' : 'M', inode,
-                   std::uint64_t(inode && at < 0 ? lseek(fd, 0, SEEK_CUR) - n : at),
-                   std::string(static_cast<const char *>(data), size_t(n)));
-        return n;
-    }
-    int truncated(int fd, off64_t size, int result)
-    {
-        if (result == 0 && inodeOf(fd))
-            record('T', inodeOf(fd), std::uint64_t(size));
+        if ((kind == 'T' ? result == 0 : result > 0) && (inode || fd == STDOUT_FILENO))
+            record(inode ? kind : 'M', inode,
+                   std::uint64_t(inode && at < 0 ? lseek(fd, 0, SEEK_CUR) - result : at),
+                   std::string(static_cast<const char *>(data), kind == 'T' ? 0 : size_t(result)));
         return result;
     }
     // A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file
@@ -145,28 +140,27 @@ Shim &shim()
         Lock lock(s.mutex); \
         return after; \
     }
-#define OPEN(name) \
-    int name(const char *path, int flags, ...) \
-    { \
-        va_list args; \
-        va_start(args, flags); \
-        const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; \
-        const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0; \
-        va_end(args); \
-        Lock lock(shim().mutex); \
-        return shim().open(path, flags, mode); \
-    }
 
 extern "C" {
-OPEN(open)
-OPEN(open64)
+int open(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+    const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0;
+    va_end(args);
+    Lock lock(shim().mutex);
+    return shim().open(path, flags, mode);
+}
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 REPLACE(ssize_t, write, (int fd, const void *data, size_t n),
-        s.wrote(fd, -1, data, REAL(write)(fd, data, n)))
+        s.changed(REAL(write)(fd, data, n), 'W', fd, -1, data))
 REPLACE(ssize_t, pwrite64, (int fd, const void *data, size_t n, off64_t at),
-        s.wrote(fd, at, data, REAL(pwrite64)(fd, data, n, at)))
-REPLACE(int, ftruncate, (int fd, off_t size), s.truncated(fd, size, REAL(ftruncate)(fd, size)))
+        s.changed(REAL(pwrite64)(fd, data, n, at), 'W', fd, at, data))
+REPLACE(int, ftruncate, (int fd, off_t size),
+        int(s.changed(REAL(ftruncate)(fd, size), 'T', fd, size)))
 REPLACE(int, ftruncate64, (int fd, off64_t size),
-        s.truncated(fd, size, REAL(ftruncate64)(fd, size)))
+        int(s.changed(REAL(ftruncate64)(fd, size), 'T', fd, size)))
 REPLACE(int, rename, (const char *a, const char *b), s.named(REAL(rename)(a, b), 'R', a, b))
 REPLACE(int, renameat2, (int da, const char *a, int db, const char *b, unsigned f),
         s.named(REAL(renameat2)(da, a, db, b, f), 'R', a, b))

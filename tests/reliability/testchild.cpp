@@ -55,7 +55,6 @@ public:
         : random(seed)
         , prefix(QString::number(seed))
         , runs(runs)
-        , queueDepth(backlog ? runs : 3)
         , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
     {
         connect(&core, &ApplicationCore::gameSettled, this,
@@ -80,7 +79,7 @@ public:
 
     void feed()
     {
-        while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
+        while (inFlight < (guiCalls.isActive() ? runs : 3) && (runs < 0 || submitted < runs)) {
             inFlight += core.submitGameRecord(
                     nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++)));
             // Now and then the GUI thread writes too, competing for the lock.
@@ -129,13 +128,12 @@ private:
     void guiCall()
     {
         const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
-        const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
         QElapsedTimer clock;
         clock.start();
         const bool ok = calls % 4 == 0
                 ? core.saveGameRecord(QString(), "endless", calls % 9, "wall", "", "")
-                : calls % 4 == 1 ? core.unlockSkin(skin)
-                : calls % 4 == 2 ? core.selectSkin(skin)
+                : calls % 4 == 1 ? core.unlockSkin(kSkins[calls / 4 % 9])
+                : calls % 4 == 2 ? core.selectSkin(kSkins[calls / 4 % 9])
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
         report(ok ? "call" : "failed", names[calls++ % 4], clock.elapsed());
     }
@@ -158,7 +156,7 @@ private:
     ApplicationCore core;
     std::mt19937 random;
     QString prefix;
-    int runs, queueDepth;
+    int runs;
     QString startedAt;
     QMap<QString, QStringList> acknowledging;
     int submitted = 0, inFlight = 0, calls = 0;
