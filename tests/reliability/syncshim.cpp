@@ -28,7 +28,6 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -40,39 +39,30 @@
 
 namespace {
 
+using Lock = std::unique_lock<std::mutex>;
+
 // Every replaced call holds the one mutex around the real call and its
 // record, so the log's order is the order in which the calls happened.
 struct Shim
 {
     std::mutex mutex;
-    int log = -1;
-    std::string watched;
-    int slowMin, slowMax;
+    const char *logPath = getenv("HOPLIX_SHIM_LOG"), *dir = getenv("HOPLIX_SHIM_DIR");
+    const std::string watched = dir ? std::string(dir) + '/' : std::string();
+    const int log = logPath && dir
+            ? REAL(open64)(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600)
+            : -1;
+    const char *slow = getenv("HOPLIX_SLOW_SYNC_MS"), *dash = slow ? strchr(slow, '-') : nullptr;
+    const int slowMin = slow ? atoi(slow) : 0,
+              slowMax = std::max(slowMin, dash ? atoi(dash + 1) : 0);
     unsigned slowSeed = 20250131u;
     // Watched descriptors: the file's inode (0 for a directory) and its path.
     // Paths are taken as given: Qt and SQLite name these files absolutely.
     std::map<int, std::pair<std::uint64_t, std::string>> fds;
 
-    Shim()
-    {
-        const char *logPath = getenv("HOPLIX_SHIM_LOG"), *dir = getenv("HOPLIX_SHIM_DIR");
-        const char *slow = getenv("HOPLIX_SLOW_SYNC_MS");
-        if (logPath && dir) {
-            watched = std::string(dir) + '/';
-            log = REAL(openat64)(AT_FDCWD, logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
-                                 0600);
-        }
-        slowMin = slow ? atoi(slow) : 0;
-        slowMax = std::max(slowMin, slow && strchr(slow, '-') ? atoi(strchr(slow, '-') + 1) : 0);
-    }
-
     void record(char kind, std::uint64_t inode, std::uint64_t offset, const std::string &data = {})
     {
-        char head[80];
-        const int n = snprintf(head, sizeof head, "%c %llu %llu %zu\n", kind,
-                               static_cast<unsigned long long>(inode),
-                               static_cast<unsigned long long>(offset), data.size());
-        const std::string bytes = std::string(head, size_t(n)) + data;
+        const std::string bytes = kind + (' ' + std::to_string(inode)) + ' '
+                + std::to_string(offset) + ' ' + std::to_string(data.size()) + '\n' + data;
         // A log with a hole would make every later check a guess.
         if (log >= 0 && REAL(write)(log, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
             abort();
@@ -81,17 +71,13 @@ struct Shim
     {
         return log >= 0 && (path.compare(0, watched.size(), watched) == 0 || path + '/' == watched);
     }
-    std::uint64_t inodeOf(int fd) const
-    {
-        const auto it = fds.find(fd);
-        return it == fds.end() ? 0 : it->second.first;
-    }
+    std::uint64_t inodeOf(int fd) const { return fds.count(fd) ? fds.at(fd).first : 0; }
 
     int open(const char *path, int flags, mode_t mode)
     {
         struct stat st;
-        const bool fresh
-                = (flags & O_TMPFILE) == O_TMPFILE || ((flags & O_CREAT) && stat(path, &st) != 0);
+        const bool nameless = (flags & O_TMPFILE) == O_TMPFILE;
+        const bool fresh = nameless || ((flags & O_CREAT) && stat(path, &st) != 0);
         const int fd = REAL(open64)(path, flags, mode);
         if (fd < 0 || !isWatched(path) || fstat(fd, &st) != 0)
             return fd;
@@ -99,41 +85,42 @@ struct Shim
         // A creation (also without a name, O_TMPFILE) starts a new file in
         // the replay, even when the file system hands an inode number out again.
         if (!S_ISDIR(st.st_mode))
-            record('O', st.st_ino, fresh,
-                   (flags & O_TMPFILE) == O_TMPFILE ? "" : std::string(path));
+            record('O', st.st_ino, fresh, nameless ? "" : path);
         if (!S_ISDIR(st.st_mode) && (flags & O_TRUNC))
             record('T', st.st_ino, 0);
         return fd;
     }
-    // Data that reached a watched file, or standard output (what was confirmed).
-    ssize_t wrote(int fd, off64_t at, const void *data, ssize_t n)
+    // Data that reached a watched file ('W') or its new size ('T'), or text on
+    // standard output ('M': what the process confirmed).
+    ssize_t changed(ssize_t result, char kind, int fd, off64_t at, const void *data = "")
     {
-        const std::string bytes(static_cast<const char *>(data), size_t(std::max<ssize_t>(n, 0)));
-        if (n > 0 && inodeOf(fd))
-            record('W', inodeOf(fd), std::uint64_t(at < 0 ? lseek(fd, 0, SEEK_CUR) - n : at),
-                   bytes);
-        else if (n > 0 && fd == STDOUT_FILENO)
-            record('M', 0, 0, bytes);
-        return n;
-    }
-    int truncated(int fd, off64_t size, int result)
-    {
-        if (result == 0 && inodeOf(fd))
-            record('T', inodeOf(fd), std::uint64_t(size));
+        const std::uint64_t inode = inodeOf(fd);
+        if ((kind == 'T' ? result == 0 : result > 0) && (inode || fd == STDOUT_FILENO))
+            record(inode ? kind : 'M', inode,
+                   std::uint64_t(inode && at < 0 ? lseek(fd, 0, SEEK_CUR) - result : at),
+                   std::string(static_cast<const char *>(data), kind == 'T' ? 0 : size_t(result)));
         return result;
     }
     // A change of names: 'R' renamed, 'U' removed, 'L' a new name for a file
     // (Qt names a file it wrote without a name by its /proc link).
     int named(int result, char kind, const std::string &a, const std::string &b = {})
     {
-        struct stat st;
-        if (result == 0 && kind == 'U' && isWatched(a))
-            record('U', 0, 0, a);
-        if (result == 0 && kind == 'R' && (isWatched(a) || isWatched(b)))
-            record('R', 0, 0, a + '\0' + b);
-        if (result == 0 && kind == 'L' && isWatched(b) && stat(b.c_str(), &st) == 0)
-            record('L', st.st_ino, 0, b);
+        struct stat st = {};
+        if (result == 0 && (isWatched(a) || isWatched(b)) && (kind != 'L' || !stat(b.c_str(), &st)))
+            record(kind, st.st_ino, 0, kind == 'R' ? a + '\0' + b : kind == 'L' ? b : a);
         return result;
+    }
+    // Logged before the sync starts, and the sync (slowed down) runs outside
+    // the lock: what another thread writes meanwhile counts as unsynced,
+    // which only makes the model stricter.
+    int synced(int fd, Lock &lock, int (*real)(int))
+    {
+        if (fds.count(fd))
+            record(inodeOf(fd) ? 'S' : 'D', inodeOf(fd), 0, inodeOf(fd) ? "" : fds[fd].second);
+        const int delay = slowMin + int(rand_r(&slowSeed) % unsigned(slowMax - slowMin + 1));
+        lock.unlock();
+        usleep(useconds_t(delay) * 1000);
+        return real(fd);
     }
 };
 
@@ -143,59 +130,37 @@ Shim &shim()
     return instance;
 }
 
-// Logged before the sync starts, and the sync (slowed down) runs outside the
-// lock: what another thread writes meanwhile counts as unsynced, which only
-// makes the model stricter.
-int synced(int fd, int (*real)(int))
-{
-    Shim &s = shim();
-    int delay = 0;
-    {
-        std::lock_guard<std::mutex> lock(s.mutex);
-        const auto it = s.fds.find(fd);
-        if (it != s.fds.end())
-            s.record(it->second.first ? 'S' : 'D', it->second.first, 0,
-                     it->second.first ? std::string() : it->second.second);
-        if (s.slowMax > 0)
-            delay = s.slowMin + int(rand_r(&s.slowSeed) % unsigned(s.slowMax - s.slowMin + 1));
-    }
-    usleep(useconds_t(delay) * 1000);
-    return real(fd);
-}
-
 } // namespace
 
 // One path for every variant of a call.
-#define OPEN(name) \
-    int name(const char *path, int flags, ...) \
-    { \
-        va_list args; \
-        va_start(args, flags); \
-        const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; \
-        const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0; \
-        va_end(args); \
-        Shim &s = shim(); \
-        std::lock_guard<std::mutex> lock(s.mutex); \
-        return s.open(path, flags, mode); \
-    }
 #define REPLACE(type, name, params, after) \
     type name params \
     { \
         Shim &s = shim(); \
-        std::lock_guard<std::mutex> lock(s.mutex); \
+        Lock lock(s.mutex); \
         return after; \
     }
 
 extern "C" {
-OPEN(open)
-OPEN(open64)
+int open(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+    const mode_t mode = hasMode ? mode_t(va_arg(args, int)) : 0;
+    va_end(args);
+    Lock lock(shim().mutex);
+    return shim().open(path, flags, mode);
+}
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 REPLACE(ssize_t, write, (int fd, const void *data, size_t n),
-        s.wrote(fd, -1, data, REAL(write)(fd, data, n)))
+        s.changed(REAL(write)(fd, data, n), 'W', fd, -1, data))
 REPLACE(ssize_t, pwrite64, (int fd, const void *data, size_t n, off64_t at),
-        s.wrote(fd, at, data, REAL(pwrite64)(fd, data, n, at)))
-REPLACE(int, ftruncate, (int fd, off_t size), s.truncated(fd, size, REAL(ftruncate)(fd, size)))
+        s.changed(REAL(pwrite64)(fd, data, n, at), 'W', fd, at, data))
+REPLACE(int, ftruncate, (int fd, off_t size),
+        int(s.changed(REAL(ftruncate)(fd, size), 'T', fd, size)))
 REPLACE(int, ftruncate64, (int fd, off64_t size),
-        s.truncated(fd, size, REAL(ftruncate64)(fd, size)))
+        int(s.changed(REAL(ftruncate64)(fd, size), 'T', fd, size)))
 REPLACE(int, rename, (const char *a, const char *b), s.named(REAL(rename)(a, b), 'R', a, b))
 REPLACE(int, renameat2, (int da, const char *a, int db, const char *b, unsigned f),
         s.named(REAL(renameat2)(da, a, db, b, f), 'R', a, b))
@@ -204,12 +169,6 @@ REPLACE(int, link, (const char *a, const char *b), s.named(REAL(link)(a, b), 'L'
 REPLACE(int, linkat, (int da, const char *a, int db, const char *b, int f),
         s.named(REAL(linkat)(da, a, db, b, f), 'L', a, b))
 REPLACE(int, close, (int fd), (s.fds.erase(fd), REAL(close)(fd)))
-int fsync(int fd)
-{
-    return synced(fd, REAL(fsync));
-}
-int fdatasync(int fd)
-{
-    return synced(fd, REAL(fdatasync));
-}
+REPLACE(int, fsync, (int fd), s.synced(fd, lock, REAL(fsync)))
+REPLACE(int, fdatasync, (int fd), s.synced(fd, lock, REAL(fdatasync)))
 } // extern "C"

@@ -3,20 +3,23 @@
 // write(2) per line, so a parent that kills it (or a tracer of its writes)
 // knows exactly what it had been told.
 //
-//   settle <seed> <prefix> <runs>   three runs queued at a time (<runs> -1:
-//                                   until killed), a synchronous save now and
-//                                   then; after each answer it acknowledges the
-//                                   rewards and now and then unlocks and selects
-//                                   a skin or stores a rising language index
-//   backlog <seed> <prefix> <runs>  queues all runs at once; meanwhile the GUI
-//                                   thread makes a call every 20 ms
+//   settle <seed> <runs>   three runs queued at a time (<runs> -1: until
+//                          killed), a synchronous save now and then; after
+//                          each answer it acknowledges the rewards and now and
+//                          then unlocks and selects a skin or stores a rising
+//                          language index
+//   backlog <seed> <runs>  queues all runs at once; meanwhile the GUI thread
+//                          makes a call every 20 ms
+//
+// Ids begin with the seed, so sessions with different seeds never share one.
 //
 // With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
 // (SIGXFSZ ignored), and its runs are large enough to reach it soon.
 //
-// Lines: "ready", "settled|saved <id> <0|1>", "acknowledged <request> <0|1>
-// <codes>", "unlocked|selected <skin> <0|1>" ("selecting <skin>" before the
-// call), "language <index>", "call <name> <0|1> <milliseconds>", "done".
+// Lines: "ready", "run|failed <id>" (settled or saved), "acknowledged|
+// unacknowledged <code>", "unlocked|locked <skin>", "selecting <skin>" before
+// the call and "selected|unselected <skin>" after, "language <index>",
+// "call|failed <name> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
 
@@ -34,6 +37,7 @@ namespace {
 
 const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   "clown",
                               "injured",   "smirking", "shouting", "determined"};
+const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
 
 // One line of words.
 template<typename... Words>
@@ -47,16 +51,15 @@ void report(const Words &...words)
 class Driver : public QObject
 {
 public:
-    Driver(bool backlog, unsigned seed, const QString &prefix, int runs, bool large)
+    Driver(bool backlog, unsigned seed, int runs, bool large)
         : random(seed)
-        , prefix(prefix)
+        , prefix(QString::number(seed))
         , runs(runs)
-        , queueDepth(backlog ? runs : 3)
         , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
-                    report("settled", id, int(success));
+                    report(success ? "run" : "failed", id);
                     --inFlight;
                     if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
@@ -64,7 +67,8 @@ public:
                 });
         connect(&core, &ApplicationCore::skinRewardsAcknowledged, this,
                 [this](const QString &request, bool success) {
-                    report("acknowledged", request, int(success), acknowledging.take(request));
+                    for (const QString &code : acknowledging.take(request))
+                        report(success ? "acknowledged" : "unacknowledged", code);
                     feed();
                 });
         connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
@@ -75,17 +79,17 @@ public:
 
     void feed()
     {
-        while (inFlight < queueDepth && (runs < 0 || submitted < runs)) {
-            const QVariantMap run = nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++));
-            inFlight += core.submitGameRecord(run);
+        while (inFlight < (guiCalls.isActive() ? runs : 3) && (runs < 0 || submitted < runs)) {
+            inFlight += core.submitGameRecord(
+                    nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++)));
             // Now and then the GUI thread writes too, competing for the lock.
-            if (!guiCalls.isActive() && random() % 4 == 0) {
-                const QString id = QStringLiteral("%1-s%2").arg(prefix).arg(submitted);
-                const QVariantMap s = nextRun(id);
-                report("saved", id,
-                       int(core.saveGameRecord(id, "endless", s["score"].toInt(),
-                                               s["endReason"].toString(), "", "")));
-            }
+            const unsigned roll = random();
+            const QString id = prefix + "-s" + QString::number(submitted);
+            if (!guiCalls.isActive() && roll % 4 == 0)
+                report(core.saveGameRecord(id, "endless", roll / 4 % 60, kReasons[roll % 3], "", "")
+                               ? "run"
+                               : "failed",
+                       id);
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
@@ -102,16 +106,16 @@ private:
         QStringList codes;
         for (const QVariant &reward : rewards)
             codes << reward.toMap().value(QStringLiteral("code")).toString();
-        const QString request = QStringLiteral("%1-a%2").arg(prefix).arg(submitted);
+        const QString request = prefix + "-a" + QString::number(submitted);
         if (!codes.isEmpty() && !acknowledging.contains(request)
             && core.acknowledgeSkinRewards(request, QVariantList() << codes))
-            acknowledging.insert(request, codes.join(QLatin1Char(',')));
+            acknowledging.insert(request, codes);
         const unsigned roll = random() % 6;
         const QString skin = QLatin1String(kSkins[random() % 9]);
         if (roll < 2) {
-            report("unlocked", skin, int(core.unlockSkin(skin)));
+            report(core.unlockSkin(skin) ? "unlocked" : "locked", skin);
             report("selecting", skin);
-            report("selected", skin, int(core.selectSkin(skin)));
+            report(core.selectSkin(skin) ? "selected" : "unselected", skin);
         } else if (roll == 2) {
             // Rising across sessions too: each starts from the stored index.
             const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
@@ -123,17 +127,15 @@ private:
     // One call of a player leafing through the pages, timed.
     void guiCall()
     {
-        const char *const names[] = {"call saveGameRecord", "call unlockSkin", "call selectSkin",
-                                     "call achievements"};
-        const QString skin = QLatin1String(kSkins[(calls / 4) % 9]);
+        const char *const names[] = {"saveGameRecord", "unlockSkin", "selectSkin", "achievements"};
         QElapsedTimer clock;
         clock.start();
         const bool ok = calls % 4 == 0
                 ? core.saveGameRecord(QString(), "endless", calls % 9, "wall", "", "")
-                : calls % 4 == 1 ? core.unlockSkin(skin)
-                : calls % 4 == 2 ? core.selectSkin(skin)
+                : calls % 4 == 1 ? core.unlockSkin(kSkins[calls / 4 % 9])
+                : calls % 4 == 2 ? core.selectSkin(kSkins[calls / 4 % 9])
                                  : core.achievements().value(QStringLiteral("ok")).toBool();
-        report(names[calls++ % 4], int(ok), clock.elapsed());
+        report(ok ? "call" : "failed", names[calls++ % 4], clock.elapsed());
     }
 
     // Mostly small scores, so the total-score and streak achievements stay
@@ -141,12 +143,11 @@ private:
     // a big one. Drawn one after the other: argument order is unspecified.
     QVariantMap nextRun(const QString &id)
     {
-        const char *const reasons[] = {"wall", "block", "fall", "abandoned"};
         const unsigned roll = random() % 100;
         QVariantMap run{
                 {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
         run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
-        run["endReason"] = QLatin1String(reasons[random() % 4]);
+        run["endReason"] = QLatin1String(kReasons[random() % 4]);
         run["maxSectionJumpCount"] = int(random() % 32);
         run["wallCollisionCount"] = int(random() % 3);
         return run;
@@ -156,9 +157,8 @@ private:
     std::mt19937 random;
     QString prefix;
     int runs;
-    int queueDepth;
     QString startedAt;
-    QMap<QString, QString> acknowledging;
+    QMap<QString, QStringList> acknowledging;
     int submitted = 0, inFlight = 0, calls = 0;
     QTimer guiCalls;
 };
@@ -167,20 +167,17 @@ private:
 
 int main(int argc, char **argv)
 {
-    const QByteArray mode = argc > 4 ? argv[1] : "";
+    const QByteArray mode = argc > 3 ? argv[1] : "";
     const qlonglong limit = qgetenv("HOPLIX_CHILD_FILE_LIMIT").toLongLong();
-    struct rlimit fileSize;
-    fileSize.rlim_cur = fileSize.rlim_max = rlim_t(limit);
-    if (limit > 0
-        && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize)))
-        return 3;
-    if (mode != "settle" && mode != "backlog")
+    const rlimit fileSize{rlim_t(limit), rlim_t(limit)};
+    if ((mode != "settle" && mode != "backlog")
+        || (limit > 0
+            && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize))))
         return 2;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), QString::fromLocal8Bit(argv[3]),
-                  atoi(argv[4]), limit > 0);
+    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), atoi(argv[3]), limit > 0);
     driver.feed();
     return app.exec();
 }
