@@ -19,14 +19,6 @@
 
 #include <memory>
 
-// Names as the application sets them, so the configuration location has the
-// same shape as on a device.
-inline void setTestApplicationNames()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
-    QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-}
-
 // Gives a test its own configuration directory (database and settings), and
 // drops the calling thread's connection so the next one opens there.
 class TestStorage
@@ -34,7 +26,10 @@ class TestStorage
 public:
     TestStorage()
     {
-        setTestApplicationNames();
+        // Names as the application sets them, so the configuration location
+        // has the same shape as on a device.
+        QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
+        QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
         DatabaseConnection::closeConnection();
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     }

@@ -1,4 +1,5 @@
 #include "app/appsettings.h"
+#include "app/translationcandidates.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -10,24 +11,19 @@ class tst_AppSettings : public QObject
 private slots:
     // What a value in the file (which the toolkit reads back as text) becomes for
     // each type of default; how text converts is the toolkit's business.
-    void conversion_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QVariant>("defaultValue");
-        QTest::addColumn<QString>("expected"); // type and value
-        QTest::newRow("int default, 3") << "3" << QVariant(0) << "int 3";
-        QTest::newRow("bool default, false") << "false" << QVariant(true) << "bool false";
-        QTest::newRow("text default, number") << "42" << QVariant("x") << "QString 42";
-    }
-
     void conversion()
     {
-        QFETCH(QString, stored);
-        QFETCH(QVariant, defaultValue);
         TestStorage storage;
-        QSettings(AppSettings::filePath(), QSettings::NativeFormat).setValue("front/key", stored);
-        const QVariant value = AppSettings().value("front", "key", defaultValue);
-        QTEST(QString(value.typeName()) + ' ' + value.toString(), "expected");
+        QSettings file(AppSettings::filePath(), QSettings::NativeFormat);
+        const QVariantList storedAndDefault{"3", 0, "false", true, "42", "x"};
+        QStringList seen; // type and value
+        for (int i = 0; i < storedAndDefault.size(); i += 2) {
+            file.setValue("front/key", storedAndDefault.at(i));
+            file.sync();
+            const QVariant value = AppSettings().value("front", "key", storedAndDefault.at(i + 1));
+            seen << QString(value.typeName()) + ' ' + value.toString();
+        }
+        QCOMPARE(seen.join(", "), QStringLiteral("int 3, bool false, QString 42"));
     }
 
     // A writer killed between creating the settings lock and writing its id
@@ -52,6 +48,22 @@ private slots:
         QCOMPARE(AppSettings().value("APP_SETTING", "LANGUAGE", 0), QVariant(5));
         QCOMPARE(QSettings(AppSettings::filePath(), QSettings::NativeFormat).allKeys(),
                  QStringList("APP_SETTING/LANGUAGE"));
+    }
+
+    // The translation files to try, "index locale: candidates": a chosen
+    // language ignores the locale; past the list only the fallback; index 0
+    // is the system locale, then its language's own file.
+    void translationCandidates()
+    {
+        for (const QString row :
+             {"7 de_AT: ru en_US", "8 de_AT: en_US", "-1 de_AT: en_US", "0 de_AT: de_AT de en_US",
+              "0 zh_TW: zh_TW zh_CN en_US", "0 en_GB: en_GB en_US en_US", "0 es: es es en_US",
+              "0 pt_BR: pt_BR en_US"}) {
+            const QStringList call = row.section(':', 0, 0).split(' ');
+            const QStringList files
+                    = TranslationCandidates::forIndex(call.at(0).toInt(), call.at(1));
+            QCOMPARE(call.join(' ') + ": " + files.join(' '), row);
+        }
     }
 };
 

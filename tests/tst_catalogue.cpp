@@ -27,11 +27,6 @@ QByteArray catalogue(const QJsonArray &entries, int version = 1)
     return QJsonDocument(QJsonObject{{"version", version}, {"achievements", entries}}).toJson();
 }
 
-QByteArray one(const char *patch)
-{
-    return catalogue({entry(patch)});
-}
-
 // Everything the player has earned, as one text.
 QString playerState()
 {
@@ -61,10 +56,13 @@ class tst_Catalogue : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every test but the first import's starts from the catalogue imported.
     void init()
     {
         f.reset(new Fixture);
-        QVERIFY(f->opened);
+        QVERIFY(f->opened
+                && (QTest::currentTestFunction() == QByteArray("importKeepsPlayerState")
+                    || f->service.initializePresets()));
     }
     void cleanup() { f.reset(); }
 
@@ -72,8 +70,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("valid") << one("{}") << true;
-        QTest::newRow("time window") << one(R"({"condition_type":3,"window_seconds":60})") << true;
+        QTest::newRow("valid") << catalogue({entry()}) << true;
+        QTest::newRow("time window")
+                << catalogue({entry(R"({"condition_type":3,"window_seconds":60})")}) << true;
         // One entry wrong in one way, named by what is changed. The shipped
         // catalogue holds the valid streak (7) and score drop (8) entries.
         for (const char *patch :
@@ -86,7 +85,7 @@ private slots:
               R"({"reward_skin_id":"default","reward_skin_path":"qrc:/assets/skins/default.png"})",
               R"({"reward_skin_path":"qrc:/assets/skins/clown.png"})",
               R"({"reward_skin_id":"pirate","reward_skin_path":"qrc:/assets/skins/pirate.png"})"})
-            QTest::newRow(patch) << one(patch) << false;
+            QTest::newRow(patch) << catalogue({entry(patch)}) << false;
         QTest::newRow("duplicate code")
                 << catalogue({entry(), entry(R"({"reward_skin_id":"shouting",
                      "reward_skin_path":"qrc:/assets/skins/shouting.png"})")})
@@ -165,7 +164,6 @@ private slots:
     {
         QFETCH(QString, arrange);
         QFETCH(QString, error);
-        QVERIFY(f->service.initializePresets());
         QVERIFY(sql(arrange).isActive() && sql("UPDATE skins SET skin_path='before'").isActive());
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("^\\[AchievementDao\\] preset import failed: \""
@@ -182,20 +180,18 @@ private slots:
 
     void applyProgress()
     {
-        AchievementDao &dao = f->dao;
-        QVERIFY(f->service.initializePresets());
         QVERIFY(sql("UPDATE achievements SET is_enabled=0 WHERE code='score_200'").isActive());
-        QVERIFY(!dao.applyProgress("score_500", -1) && !dao.applyProgress("nope", 5));
-        QVERIFY(!dao.applyProgress("score_200", 10));
+        QVERIFY(!f->dao.applyProgress("score_500", -1) && !f->dao.applyProgress("nope", 5));
+        QVERIFY(!f->dao.applyProgress("score_200", 10));
         // Without its reward skin the unlock does not happen at all.
         QVERIFY(sql("DELETE FROM skins WHERE id='skin_confident'").isActive());
-        QVERIFY(!dao.applyProgress("score_50", 50));
+        QVERIFY(!f->dao.applyProgress("score_50", 50));
         QCOMPARE(row("score_50") + row("score_200") + row("score_500"),
                  sqlText("SELECT group_concat('0|0|-|0|'||updated_at, '') FROM achievements WHERE "
                          "code LIKE 'score_%'"));
 
         // Clamped at the target; unlocked_at, updated_at and the skin share one timestamp.
-        QVERIFY(dao.applyProgress("score_500", 600));
+        QVERIFY(f->dao.applyProgress("score_500", 600));
         const QStringList parts = row("score_500").split('|');
         QCOMPARE(parts.mid(0, 2) + parts.mid(3, 1), QStringList({"500", "1", "1"}));
         QCOMPARE(parts.at(2), parts.at(4));
@@ -203,26 +199,24 @@ private slots:
                          "id='skin_determined'"),
                  "1|" + parts.at(4));
         // Unlocked is final.
-        QVERIFY(dao.applyProgress("score_500", 10));
+        QVERIFY(f->dao.applyProgress("score_500", 10));
         QCOMPARE(row("score_500").split('|'), parts);
         // A reward skin unlocked beforehand is fine too.
         QVERIFY(sql("UPDATE skins SET is_unlocked=1 WHERE id='skin_injured'").isActive());
-        QVERIFY(dao.applyProgress("headstrong", 1000));
+        QVERIFY(f->dao.applyProgress("headstrong", 1000));
     }
 
     void acknowledgeAllOrNothing()
     {
-        AchievementDao &dao = f->dao;
-        QVERIFY(f->service.initializePresets());
-        QVERIFY(dao.applyProgress("score_50", 50) && dao.applyProgress("score_200", 200));
+        QVERIFY(f->dao.applyProgress("score_50", 50) && f->dao.applyProgress("score_200", 200));
         for (const QVariantList &codes : {QVariantList(), QVariantList{"score_50", ""},
                                           QVariantList{"score_50", "score_500"}, // locked
                                           QVariantList{"score_50", "nope"}})
-            QVERIFY(!dao.acknowledgeNotifications(codes));
+            QVERIFY(!f->dao.acknowledgeNotifications(codes));
         QCOMPARE(sqlText("SELECT SUM(notification_pending) FROM achievements"),
                  QStringLiteral("2"));
-        QVERIFY(dao.acknowledgeNotifications({"score_50"})
-                && dao.acknowledgeNotifications({"score_50"}));
+        QVERIFY(f->dao.acknowledgeNotifications({"score_50"})
+                && f->dao.acknowledgeNotifications({"score_50"}));
         QCOMPARE(
                 sqlText("SELECT group_concat(code) FROM achievements WHERE notification_pending=1"),
                 QStringLiteral("score_200"));

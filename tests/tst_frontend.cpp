@@ -69,7 +69,6 @@ class tst_FrontEnd : public QObject
 private slots:
     void initTestCase()
     {
-        setTestApplicationNames();
         qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
         GameSession::registerQmlTypes();
         previousHandler = qInstallMessageHandler(
