@@ -40,13 +40,11 @@ const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   
 const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
 
 // One line of words.
-template<typename... Words>
-void report(const Words &...words)
-{
+const auto report = [](const auto &...words) {
     const QByteArray text = (QStringList{QVariant(words).toString()...}.join(' ') + '\n').toUtf8();
     if (::write(STDOUT_FILENO, text.constData(), size_t(text.size())) != text.size())
         std::abort();
-}
+};
 
 class Driver : public QObject
 {
@@ -99,9 +97,8 @@ private:
         QStringList codes;
         for (const QVariant &reward : rewards)
             codes << reward.toMap().value(QStringLiteral("code")).toString();
-        const QString request = prefix + "-a" + QString::number(submitted);
-        if (!codes.isEmpty() && !acknowledging.contains(request)
-            && core.acknowledgeSkinRewards(request, QVariantList() << codes))
+        const QString request = prefix + "-a" + QString::number(calls++);
+        if (!codes.isEmpty() && core.acknowledgeSkinRewards(request, QVariantList() << codes))
             acknowledging.insert(request, codes);
         const unsigned roll = random() % 6;
         const QString skin = QLatin1String(kSkins[random() % 9]);
