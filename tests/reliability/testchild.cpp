@@ -4,9 +4,9 @@
 // knows exactly what it had been told.
 //
 //   settle <seed> <runs>   three runs queued at a time (<runs> -1: until
-//                          killed), a synchronous save now and then; after
-//                          each answer it acknowledges the rewards and now and
-//                          then unlocks and selects a skin or stores a rising
+//                          killed); after each answer it acknowledges the
+//                          rewards and now and then unlocks and selects a
+//                          skin, saves a run synchronously or stores a rising
 //                          language index
 //   backlog <seed> <runs>  queues all runs at once; meanwhile the GUI thread
 //                          makes a call every 20 ms
