@@ -67,10 +67,8 @@ struct Shim
         if (log >= 0 && REAL(write)(log, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
             abort();
     }
-    bool isWatched(const std::string &path) const
-    {
-        return log >= 0 && (path.compare(0, watched.size(), watched) == 0 || path + '/' == watched);
-    }
+    // The watched directory itself or anything under it.
+    bool isWatched(const std::string &p) const { return log >= 0 && (p + '/').find(watched) == 0; }
     std::uint64_t inodeOf(int fd) const { return fds.count(fd) ? fds.at(fd).first : 0; }
 
     int open(const char *path, int flags, mode_t mode)

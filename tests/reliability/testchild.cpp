@@ -4,9 +4,9 @@
 // knows exactly what it had been told.
 //
 //   settle <seed> <runs>   three runs queued at a time (<runs> -1: until
-//                          killed), a synchronous save now and then; after
-//                          each answer it acknowledges the rewards and now and
-//                          then unlocks and selects a skin or stores a rising
+//                          killed); after each answer it acknowledges the
+//                          rewards and now and then unlocks and selects a
+//                          skin, saves a run synchronously or stores a rising
 //                          language index
 //   backlog <seed> <runs>  queues all runs at once; meanwhile the GUI thread
 //                          makes a call every 20 ms
@@ -40,22 +40,21 @@ const char *const kSkins[] = {"confident", "dizzy",    "money",    "default",   
 const char *const kReasons[] = {"wall", "block", "fall", "abandoned"};
 
 // One line of words.
-template<typename... Words>
-void report(const Words &...words)
-{
+const auto report = [](const auto &...words) {
     const QByteArray text = (QStringList{QVariant(words).toString()...}.join(' ') + '\n').toUtf8();
     if (::write(STDOUT_FILENO, text.constData(), size_t(text.size())) != text.size())
         std::abort();
-}
+};
 
 class Driver : public QObject
 {
 public:
-    Driver(bool backlog, unsigned seed, int runs, bool large)
-        : random(seed)
-        , prefix(QString::number(seed))
-        , runs(runs)
+    // Arguments as given to the program: mode, seed, runs.
+    Driver(char **argv, bool large)
+        : random(unsigned(atoll(argv[2])))
+        , prefix(QString::number(unsigned(atoll(argv[2]))))
         , startedAt(large ? QString(3000, QLatin1Char('x')) : QStringLiteral("s"))
+        , runs(atoi(argv[3]))
     {
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
@@ -72,7 +71,7 @@ public:
                     feed();
                 });
         connect(&guiCalls, &QTimer::timeout, this, [this] { guiCall(); });
-        if (backlog)
+        if (qstrcmp(argv[1], "backlog") == 0)
             guiCalls.start(20);
         report("ready");
     }
@@ -82,14 +81,6 @@ public:
         while (inFlight < (guiCalls.isActive() ? runs : 3) && (runs < 0 || submitted < runs)) {
             inFlight += core.submitGameRecord(
                     nextRun(QStringLiteral("%1-%2").arg(prefix).arg(submitted++)));
-            // Now and then the GUI thread writes too, competing for the lock.
-            const unsigned roll = random();
-            const QString id = prefix + "-s" + QString::number(submitted);
-            if (!guiCalls.isActive() && roll % 4 == 0)
-                report(core.saveGameRecord(id, "endless", roll / 4 % 60, kReasons[roll % 3], "", "")
-                               ? "run"
-                               : "failed",
-                       id);
         }
         if (inFlight == 0 && acknowledging.isEmpty() && runs >= 0 && submitted >= runs) {
             // A timer due in the same pass of the event loop would still fire
@@ -106,9 +97,8 @@ private:
         QStringList codes;
         for (const QVariant &reward : rewards)
             codes << reward.toMap().value(QStringLiteral("code")).toString();
-        const QString request = prefix + "-a" + QString::number(submitted);
-        if (!codes.isEmpty() && !acknowledging.contains(request)
-            && core.acknowledgeSkinRewards(request, QVariantList() << codes))
+        const QString request = prefix + "-a" + QString::number(calls++);
+        if (!codes.isEmpty() && core.acknowledgeSkinRewards(request, QVariantList() << codes))
             acknowledging.insert(request, codes);
         const unsigned roll = random() % 6;
         const QString skin = QLatin1String(kSkins[random() % 9]);
@@ -116,6 +106,13 @@ private:
             report(core.unlockSkin(skin) ? "unlocked" : "locked", skin);
             report("selecting", skin);
             report(core.selectSkin(skin) ? "selected" : "unselected", skin);
+        } else if (roll == 3) {
+            // The GUI thread writes too, competing for the lock.
+            const QString id = prefix + "-s" + QString::number(calls++);
+            const int score = int(random() % 60);
+            const bool saved
+                    = core.saveGameRecord(id, "endless", score, kReasons[score % 3], "", "");
+            report(saved ? "run" : "failed", id);
         } else if (roll == 2) {
             // Rising across sessions too: each starts from the stored index.
             const int language = core.appSetting("APP_SETTING", "LANGUAGE", 0).toInt() + 1;
@@ -155,11 +152,9 @@ private:
 
     ApplicationCore core;
     std::mt19937 random;
-    QString prefix;
-    int runs;
-    QString startedAt;
+    QString prefix, startedAt;
+    int runs, submitted = 0, inFlight = 0, calls = 0;
     QMap<QString, QStringList> acknowledging;
-    int submitted = 0, inFlight = 0, calls = 0;
     QTimer guiCalls;
 };
 
@@ -167,17 +162,16 @@ private:
 
 int main(int argc, char **argv)
 {
-    const QByteArray mode = argc > 3 ? argv[1] : "";
     const qlonglong limit = qgetenv("HOPLIX_CHILD_FILE_LIMIT").toLongLong();
     const rlimit fileSize{rlim_t(limit), rlim_t(limit)};
-    if ((mode != "settle" && mode != "backlog")
+    if (argc != 4
         || (limit > 0
             && (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &fileSize))))
         return 2;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
-    Driver driver(mode == "backlog", unsigned(atoll(argv[2])), atoi(argv[3]), limit > 0);
+    Driver driver(argv, limit > 0);
     driver.feed();
     return app.exec();
 }
