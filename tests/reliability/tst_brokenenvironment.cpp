@@ -125,7 +125,7 @@ struct Told
     QStringList mayBeWorn{"default"};
     QString underWay;
 
-    void read(const QByteArray &output)
+    void read(const QByteArray &output, bool killed = false)
     {
         for (const QByteArray &line : output.trimmed().split('\n')) {
             const QStringList words = QString::fromUtf8(line).split(' ');
@@ -136,12 +136,8 @@ struct Told
             if (words.first().endsWith("selected") || words.first() == "selecting")
                 underWay = words.first() == "selecting" ? words.value(1) : QString();
         }
-    }
-    void killed()
-    {
-        if (!underWay.isEmpty())
+        if (killed && !underWay.isEmpty())
             mayBeWorn << underWay;
-        underWay.clear();
     }
 
     // What the files under a configuration directory lost of what was told,
@@ -270,8 +266,7 @@ private slots:
             QTest::qWait(int(random() % 250));
             child.kill();
             QVERIFY(child.waitForFinished(10000));
-            told.read(output + child.readAllStandardOutput());
-            told.killed();
+            told.read(output + child.readAllStandardOutput(), true);
             const QStringList problems = told.problemsIn(TestStorage::configLocation());
             QVERIFY2(problems.isEmpty(),
                      qPrintable(QStringLiteral("kill %1: ").arg(round) + problems.join(", ")));
