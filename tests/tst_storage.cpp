@@ -17,7 +17,7 @@ GameRecord *makeRun(QObject *parent, const QString &id, const QString &mode, int
 {
     auto *record = new GameRecord(parent);
     const QVariantMap values{{"componentId", id},   {"modeId", mode},   {"score", score},
-                             {"endReason", "wall"}, {"startedAt", "s"}, {"endedAt", "e"},
+                             {"endReason", "wall"}, {"startedAt", "s"}, {"endedAt", "é"},
                              {"deathWorldY", y},    {"deathWorldX", x}};
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         record->setProperty(qPrintable(it.key()), it.value());
@@ -63,6 +63,7 @@ private slots:
 
     void schema();
     void earlierDatabaseKeepsWorking();
+    void runsReadBack_data();
     void runsReadBack();
     void skins();
     void runTotalsFollowTheRuns();
@@ -132,9 +133,28 @@ void tst_Storage::earlierDatabaseKeepsWorking()
     QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
 }
 
+void tst_Storage::runsReadBack_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("UTF-8") << "UTF-8";
+    // SQLite keeps a file's text in the encoding it was created with; another
+    // program may have made it UTF-16.
+    QTest::newRow("UTF-16") << "UTF-16le";
+}
+
 // Runs as the lists, the best score and the death marker read them back.
 void tst_Storage::runsReadBack()
 {
+    QFETCH(QString, encoding);
+    if (encoding != "UTF-8") {
+        DatabaseConnection::closeConnection();
+        QVERIFY(QFile::remove(storage->databasePath()));
+        DatabaseCheck other(storage->databasePath());
+        QCOMPARE(other.texts("PRAGMA encoding='" + encoding + "'"), QStringList());
+        QCOMPARE(other.texts("CREATE TABLE t (a)"), QStringList());
+        QVERIFY(DatabaseConnection::initialize());
+        QCOMPARE(sqlText("PRAGMA encoding"), encoding);
+    }
     GameRecordDao dao;
     GameRecordService service(&dao);
     QVERIFY(dao.insert(makeRun(this, "none", "endless", 5)));
