@@ -58,6 +58,15 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "[AchievementService] game settlement rolled back");
         QCOMPARE(settle(core, runSnapshot("taken back", 250)), QVariant(false));
         QCOMPARE(storedRuns(), 4);
+        // A run settled again writes nothing, yet its answer rests on reading
+        // the achievements back; a row that cannot be read (one the catalogue
+        // does not refresh) fails it, rewards waiting or not.
+        QVERIFY(sql("UPDATE achievements SET notification_pending=0").isActive());
+        QVERIFY(sql("INSERT INTO achievements (id,created_at,updated_at,code,condition_type,"
+                    "target_value,parameters) VALUES ('x','t','t','foreign',1,1,'[]')")
+                        .isActive());
+        QTest::ignoreMessage(QtWarningMsg, "[AchievementDao] invalid parameters: \"foreign\"");
+        QCOMPARE(settle(core, runSnapshot("text", "17")), QVariant(false));
     }
 
     // The paged list of runs: newest first, a page at a time, roles named and

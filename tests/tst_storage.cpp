@@ -63,6 +63,7 @@ private slots:
 
     void schema();
     void earlierDatabaseKeepsWorking();
+    void timestamp();
     void runsReadBack_data();
     void runsReadBack();
     void skins();
@@ -131,6 +132,17 @@ void tst_Storage::earlierDatabaseKeepsWorking()
     QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
     DatabaseConnection::closeConnection();
     QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
+}
+
+// The stamp of every row written is the time of the write, also after the
+// second it was first formatted in has passed.
+void tst_Storage::timestamp()
+{
+    const QString first = DatabaseConnection::timestamp();
+    QCOMPARE(first, QDateTime::fromString(first, Qt::ISODate).toString(Qt::ISODate));
+    QTRY_VERIFY(QDateTime::currentDateTimeUtc().toString(Qt::ISODate) != first);
+    QTRY_COMPARE(DatabaseConnection::timestamp(),
+                 QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
 }
 
 void tst_Storage::runsReadBack_data()

@@ -46,6 +46,9 @@ bool Achievement::isWholeNumber(double value)
 
 QString Achievement::parametersToJson(const QVariantMap &parameters)
 {
+    // Most achievements have none, and every import writes every row.
+    if (parameters.isEmpty())
+        return QStringLiteral("{}");
     // QJsonObject keeps its keys sorted, so equal maps give equal texts.
     return QString::fromUtf8(
             QJsonDocument(QJsonObject::fromVariantMap(parameters)).toJson(QJsonDocument::Compact));

@@ -20,6 +20,11 @@ namespace {
 const char kLoadAll[] = R"(
     SELECT * FROM achievements ORDER BY sort_order, code)";
 
+// What loadAll needs to succeed, and whether a reward waits, in loadAll's order.
+const char kNotificationState[] = R"(
+    SELECT code,parameters,is_unlocked,notification_pending FROM achievements
+    ORDER BY sort_order, code)";
+
 const char kProgressState[] = R"(
     SELECT target_value,reward_skin_id,is_enabled,is_unlocked FROM achievements
     WHERE code=:code)";
@@ -52,6 +57,14 @@ const char kAcknowledge[] = R"(
 
 const char kSkinBySkinId[] = R"(
     SELECT id FROM skins WHERE skin_id=:skin)";
+// The import reads every skin and every achievement it may write once, up
+// front, rather than one statement per row: the rows it writes are distinct
+// (skin ids and codes are unique), so none of its writes changes what a later
+// row would have read.
+const char kSkinRows[] = R"(
+    SELECT skin_id,id FROM skins)";
+const char kPresetStates[] = R"(
+    SELECT code,is_unlocked,reward_skin_id FROM achievements)";
 const char kUpdateSkinPath[] = R"(
     UPDATE skins SET skin_path=:path,updated_at=:now WHERE id=:id)";
 const char kInsertSkin[] = R"(
@@ -171,6 +184,26 @@ bool AchievementDao::loadAll(QList<Achievement> &out)
     return true;
 }
 
+bool AchievementDao::notificationsPending(bool &pending)
+{
+    pending = false;
+    PreparedStatement state(kNotificationState);
+    if (!state->exec()) {
+        qWarning() << "[AchievementDao] load failed:" << state->lastError().text();
+        return false;
+    }
+    QVariantMap parameters;
+    while (state->next()) {
+        if (!parseParameters(state->value(1).toByteArray(), parameters)) {
+            qWarning() << "[AchievementDao] invalid parameters:" << text(state->value(0));
+            pending = false;
+            return false;
+        }
+        pending = pending || (state->value(2).toBool() && state->value(3).toBool());
+    }
+    return true;
+}
+
 bool AchievementDao::applyProgress(const QString &code, int progress)
 {
     if (progress < 0)
@@ -226,35 +259,40 @@ bool AchievementDao::updateProgress(const QString &code, int progress)
 bool AchievementDao::writePreset(const Achievement &achievement)
 {
     QString error;
-    return writePreset(achievement, DatabaseConnection::timestamp(), false, error);
+    return writePreset(achievement, DatabaseConnection::timestamp(), nullptr, error);
 }
 
-bool AchievementDao::writePreset(const Achievement &a, const QString &now, bool skinKnown,
-                                 QString &error)
+bool AchievementDao::writePreset(const Achievement &a, const QString &now,
+                                 const StoredPreset *stored, QString &error)
 {
     error.clear();
-    bool skinOk = true;
-    if (!a.rewardSkinId.isEmpty() && !skinKnown) {
-        PreparedStatement skin(kSkinById);
-        skin->bindValue(QStringLiteral(":id"), a.rewardSkinId);
-        skinOk = skin->exec() && skin->next();
-        error = skin->lastError().text();
-    }
-
-    bool ok = skinOk;
-    bool exists = false;
-    if (skinOk) {
+    StoredPreset found;
+    if (!stored) {
+        if (!a.rewardSkinId.isEmpty()) {
+            PreparedStatement skin(kSkinById);
+            skin->bindValue(QStringLiteral(":id"), a.rewardSkinId);
+            const bool skinOk = skin->exec() && skin->next();
+            error = skin->lastError().text();
+            if (!skinOk)
+                return false;
+        }
         PreparedStatement state(kPresetState);
         state->bindValue(QStringLiteral(":code"), a.code);
-        ok = state->exec();
+        const bool read = state->exec();
         error = state->lastError().text();
-        exists = ok && state->next();
-        // The reward of an unlocked achievement has been handed out; it cannot change.
-        if (exists && state->value(0).toBool())
-            ok = text(state->value(1)) == a.rewardSkinId;
+        if (!read)
+            return false;
+        found.exists = state->next();
+        if (found.exists) {
+            found.unlocked = state->value(0).toBool();
+            found.rewardSkinId = text(state->value(1));
+        }
+        stored = &found;
     }
-    if (!ok)
+    // The reward of an unlocked achievement has been handed out; it cannot change.
+    if (stored->exists && stored->unlocked && stored->rewardSkinId != a.rewardSkinId)
         return false;
+    const bool exists = stored->exists;
 
     PreparedStatement statement(exists ? kUpdatePreset : kInsertPreset);
     QSqlQuery &write = statement.query();
@@ -324,20 +362,39 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     };
 
     auto import = [&]() -> bool {
-        PreparedStatement findSkin(kSkinBySkinId);
-        QSqlQuery &find = findSkin.query();
+        // skin_id and code are unique; were they not, the first row counts,
+        // as it would for a look-up of the one row.
+        QHash<QString, QString> skinRows;
+        {
+            PreparedStatement read(kSkinRows);
+            if (!run(read.query()))
+                return false;
+            while (read->next()) {
+                const QString skinId = read->value(0).toString();
+                if (!skinRows.contains(skinId))
+                    skinRows.insert(skinId, read->value(1).toString());
+            }
+        }
+        QHash<QString, StoredPreset> storedPresets;
+        {
+            PreparedStatement read(kPresetStates);
+            if (!run(read.query()))
+                return false;
+            while (read->next()) {
+                const QString code = read->value(0).toString();
+                if (!storedPresets.contains(code))
+                    storedPresets.insert(code,
+                                         {true, read->value(1).toBool(), text(read->value(2))});
+            }
+        }
+
         // The row id of every skin written here, for the presets that name it.
         QHash<QString, QString> rowIds;
-
         // QVariantMap iterates in ascending key order.
         for (auto it = skins.constBegin(); it != skins.constEnd(); ++it) {
-            find.bindValue(QStringLiteral(":skin"), it.key());
-            if (!run(find))
-                return false;
-            const bool exists = find.next();
-            const QString targetId
-                    = exists ? find.value(0).toString() : QStringLiteral("skin_") + it.key();
-            find.finish();
+            const auto row = skinRows.constFind(it.key());
+            const bool exists = row != skinRows.constEnd();
+            const QString targetId = exists ? row.value() : QStringLiteral("skin_") + it.key();
             PreparedStatement statement(exists ? kUpdateSkinPath : kInsertSkin);
             QSqlQuery &write = statement.query();
             if (!exists) {
@@ -358,15 +415,17 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             Achievement resolved = preset;
             resolved.rewardSkinId = rowIds.value(preset.rewardSkinId);
             if (resolved.rewardSkinId.isEmpty()) {
-                find.bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
-                if (!run(find) || !find.next())
+                // A skin the map did not name: it must be there already.
+                PreparedStatement findSkin(kSkinBySkinId);
+                findSkin->bindValue(QStringLiteral(":skin"), preset.rewardSkinId);
+                if (!run(findSkin.query()) || !findSkin->next())
                     return false;
-                resolved.rewardSkinId = find.value(0).toString();
-                find.finish();
+                resolved.rewardSkinId = findSkin->value(0).toString();
             }
             // A refusal is not a statement error and leaves the text empty;
             // a constraint that failed the write reports its own.
-            if (!writePreset(resolved, now, true, lastError))
+            const StoredPreset stored = storedPresets.value(preset.code);
+            if (!writePreset(resolved, now, &stored, lastError))
                 return false;
         }
 

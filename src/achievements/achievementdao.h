@@ -19,6 +19,9 @@ public:
     explicit AchievementDao(QObject *parent = nullptr);
 
     bool loadAll(QList<Achievement> &out);
+    // Whether any unlocked achievement's notification is pending; fails, and
+    // logs, exactly where loadAll would, reading only what that takes.
+    bool notificationsPending(bool &pending);
     // Runs inside the caller's transaction.
     bool writePreset(const Achievement &achievement);
     // Opens its own write transaction around writePreset.
@@ -33,10 +36,18 @@ public:
                        qint64 &totalCollisions, QVariantList &recentRuns);
 
 private:
-    // The import stamps every row it writes with one time, its own, and knows
-    // the reward skin row exists (it has just written it). error is the
+    // What the import read of an achievement row before writing it.
+    struct StoredPreset
+    {
+        bool exists = false;
+        bool unlocked = false;
+        QString rewardSkinId;
+    };
+    // The import stamps every row it writes with one time, its own; it has
+    // read the row already (stored) and knows the reward skin row exists (it
+    // has just written it). Without stored, both are looked up. error is the
     // failed statement's error text, empty for a refusal.
-    bool writePreset(const Achievement &achievement, const QString &now, bool skinKnown,
+    bool writePreset(const Achievement &achievement, const QString &now, const StoredPreset *stored,
                      QString &error);
 };
 

@@ -15,7 +15,6 @@
 #include <QList>
 #include <QMetaType>
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -211,12 +210,15 @@ bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
     if (!fillRecord(snapshot, record) || !achievementService.recordGame(&record, &recordService))
         return false;
 
+    // Every answer reloads the achievements, and that reload decides its
+    // success. Most answers have no reward to show: a look at what the
+    // reload needs comes first, and the rows themselves (and the skins to
+    // show them with) are read only when a reward waits.
+    bool anyReward = false;
+    answer.success = achievementDao.notificationsPending(anyReward);
     QList<Achievement> achievements;
-    answer.success = achievementDao.loadAll(achievements);
-    // The skins are read only when there is a reward to show them with.
-    const bool anyReward
-            = std::any_of(achievements.cbegin(), achievements.cend(),
-                          [](const Achievement &a) { return a.unlocked && a.notificationPending; });
+    if (answer.success && anyReward)
+        answer.success = achievementDao.loadAll(achievements);
     if (answer.success && anyReward) {
         SkinDao skinDao;
         SkinService skinService(&skinDao);

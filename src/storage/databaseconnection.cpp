@@ -234,5 +234,16 @@ void DatabaseConnection::closeConnection()
 
 QString DatabaseConnection::timestamp()
 {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    // Formatting a date costs more than the statement that stores it, and a
+    // settlement stamps a dozen rows within one second: each thread keeps
+    // the text of the last second it formatted.
+    thread_local qint64 lastSecond = -1;
+    thread_local QString text;
+    const qint64 msecs = QDateTime::currentMSecsSinceEpoch();
+    const qint64 second = (msecs >= 0 ? msecs : msecs - 999) / 1000;
+    if (second != lastSecond || text.isEmpty()) {
+        text = QDateTime::fromMSecsSinceEpoch(second * 1000, Qt::UTC).toString(Qt::ISODate);
+        lastSecond = second;
+    }
+    return text;
 }
