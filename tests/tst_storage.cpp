@@ -191,8 +191,21 @@ void tst_Storage::runsReadBack()
     QCOMPARE(dao.children().size(), 0); // the long-lived DAO keeps nothing it listed
     // Read straight into maps, they are key for key and type for type the
     // maps of the records, NULLs included; without a position the value is no
-    // value at all, not a typed null.
-    for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("nothing")}) {
+    // value at all, not a typed null. So are texts that are not plain UTF-8,
+    // each in a list of its own (one such text has its whole list read
+    // again): half a surrogate pair and U+FFFF as a front end may send them,
+    // a byte order mark and a BLOB as another program may leave them.
+    for (const QString &text : {QString("a") + QChar(0xD800), QString(QChar(0xFFFF))}) {
+        GameRecord *odd = makeRun(this, text, text, 1);
+        odd->setStartedAt(text);
+        QVERIFY(dao.insert(odd));
+    }
+    QVERIFY(sql("INSERT INTO game_records (id,mode_id,started_at,created_at,updated_at) VALUES "
+                "('bom','bom',CAST(x'EFBBBF61' AS TEXT),'t','t'),('blob','blob',x'610062','t','t')")
+                    .isActive());
+    for (const QString &mode : {QString(), QStringLiteral("endless"), QStringLiteral("nothing"),
+                                QString("a") + QChar(0xD800), QString(QChar(0xFFFF)),
+                                QStringLiteral("bom"), QStringLiteral("blob")}) {
         QVariantList before;
         for (GameRecord *record : dao.findAll(mode))
             before << GameRecordService::toVariantMap(record);

@@ -12,8 +12,6 @@
 #include <QVariantMap>
 #include <QVector>
 
-#include <memory>
-
 namespace {
 
 // clang-format off
@@ -145,17 +143,45 @@ QVariant position(const QVariant &value)
     return value.isNull() ? QVariant() : value;
 }
 
+// Whether Qt's decoding of a text column's bytes is the text the driver
+// gives. Where the bytes are not UTF-8 (half a surrogate pair, a stray byte),
+// SQLite and Qt each repair them their own way; SQLite also replaces U+FFFE
+// and U+FFFF, Qt drops a leading byte order mark, and a BLOB in the column
+// ends at its first NUL when the driver's variant is converted. Qt marks what
+// it repairs with U+FFFD, so a text that holds none of these is the same.
+bool decodedAlike(const QByteArray &bytes, const QString &text)
+{
+    bool ascii = true;
+    for (const char byte : bytes) {
+        if (byte == '\0')
+            return false;
+        ascii = ascii && uchar(byte) < 0x80;
+    }
+    if (ascii)
+        return true;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0xFFFD)
+            return false;
+    }
+    return true;
+}
+
 // A text column's value as QVariant::toString would give it, the driver's own
 // variant when it already holds text (SQLite may hold any type in any column).
-// Read as bytes, the value is their text.
-QVariant textValue(const QSqlQuery &query, int column, bool asBytes)
+// Read as bytes, the value is their text; doubtful is set where that may
+// differ from the driver's.
+QVariant textValue(const QSqlQuery &query, int column, bool asBytes, bool &doubtful)
 {
     const QVariant value = query.value(column);
     if (value.userType() == QMetaType::QString)
         return value;
     if (asBytes && value.userType() == QMetaType::QByteArray) {
         const QByteArray bytes = value.toByteArray();
-        return QString::fromUtf8(bytes.constData(), bytes.size());
+        const QString text = QString::fromUtf8(bytes.constData(), bytes.size());
+        doubtful = doubtful || !decodedAlike(bytes, text);
+        return text;
     }
     return value.toString();
 }
@@ -218,27 +244,27 @@ QVariantMap keysOfARecord()
 // a tree costs no key comparison and no rebalancing, which inserting does,
 // and with ten thousand rows that shows. The values are then set in the
 // keys' order, which QMap keeps sorted.
-QVariantMap rowMap(const QSqlQuery &query, const Columns &c, bool asBytes, Recurring &modes,
-                   Recurring &reasons)
+QVariantMap rowMap(const QSqlQuery &query, const Columns &c, bool asBytes, bool &doubtful,
+                   Recurring &modes, Recurring &reasons)
 {
     static const QVariantMap shape = keysOfARecord();
     QVariantMap map = shape;
     QVariantMap::iterator value = map.begin(); // the copy is made here
     *value++ = query.value(c.blockCollisionCount).toInt();
-    const QVariant createdAt = textValue(query, c.createdAt, asBytes);
-    *value++ = textValue(query, c.id, asBytes); // componentId
+    const QVariant createdAt = textValue(query, c.createdAt, asBytes, doubtful);
+    *value++ = textValue(query, c.id, asBytes, doubtful); // componentId
     *value++ = createdAt;
     *value++ = position(query.value(c.deathWorldX));
     *value++ = position(query.value(c.deathWorldY));
-    *value++ = reasons(textValue(query, c.endReason, asBytes));
-    *value++ = textValue(query, c.endedAt, asBytes);
+    *value++ = reasons(textValue(query, c.endReason, asBytes, doubtful));
+    *value++ = textValue(query, c.endedAt, asBytes, doubtful);
     *value++ = query.value(c.jumpCount).toInt();
     *value++ = query.value(c.maxSectionJumpCount).toInt();
-    *value++ = modes(textValue(query, c.modeId, asBytes));
+    *value++ = modes(textValue(query, c.modeId, asBytes, doubtful));
     *value++ = query.value(c.score).toInt();
-    *value++ = textValue(query, c.startedAt, asBytes);
+    *value++ = textValue(query, c.startedAt, asBytes, doubtful);
     // A run never updated carries its creation stamp twice: one string.
-    const QVariant updatedAt = textValue(query, c.updatedAt, asBytes);
+    const QVariant updatedAt = textValue(query, c.updatedAt, asBytes, doubtful);
     const bool same = updatedAt.isNull() == createdAt.isNull() && updatedAt == createdAt;
     *value++ = same ? createdAt : updatedAt;
     *value = query.value(c.wallCollisionCount).toInt();
@@ -342,29 +368,31 @@ QList<GameRecord *> GameRecordDao::findAll(const QString &modeId)
 QVariantList GameRecordDao::findAllMaps(const QString &modeId)
 {
     QVariantList maps;
-    std::unique_ptr<PreparedStatement> find;
-    if (storesUtf8()) {
-        find.reset(
-                new PreparedStatement(modeId.isEmpty() ? kFindAllAsBytes : kFindAllOfModeAsBytes));
-        // An earlier table lacks some of the columns named.
-        if (!find->isPrepared())
-            find.reset();
+    // As bytes where the file stores UTF-8; the driver's way where the table
+    // is an earlier one lacking some of the columns named, or where a text
+    // read as bytes may not be the driver's.
+    for (bool asBytes = storesUtf8();; asBytes = false) {
+        PreparedStatement find(
+                asBytes ? (modeId.isEmpty() ? kFindAllAsBytes : kFindAllOfModeAsBytes)
+                        : (modeId.isEmpty() ? kFindAll : kFindAllOfMode));
+        if (asBytes && !find.isPrepared())
+            continue;
+        if (!modeId.isEmpty())
+            find->bindValue(QStringLiteral(":mode_id"), modeId);
+        if (!find.isPrepared() || !find->exec()) {
+            qWarning() << "[GameRecordDao] find all failed:" << find->lastError().text();
+            return maps;
+        }
+        const Columns columns(find->record());
+        Recurring modes;
+        Recurring reasons;
+        bool doubtful = false;
+        while (!doubtful && find->next())
+            maps.append(rowMap(find.query(), columns, asBytes, doubtful, modes, reasons));
+        if (!doubtful)
+            return maps;
+        maps.clear();
     }
-    const bool asBytes = bool(find);
-    if (!find)
-        find.reset(new PreparedStatement(modeId.isEmpty() ? kFindAll : kFindAllOfMode));
-    if (!modeId.isEmpty())
-        (*find)->bindValue(QStringLiteral(":mode_id"), modeId);
-    if (!find->isPrepared() || !(*find)->exec()) {
-        qWarning() << "[GameRecordDao] find all failed:" << (*find)->lastError().text();
-        return maps;
-    }
-    const Columns columns((*find)->record());
-    Recurring modes;
-    Recurring reasons;
-    while ((*find)->next())
-        maps.append(rowMap(find->query(), columns, asBytes, modes, reasons));
-    return maps;
 }
 
 QVariantList GameRecordDao::findPage(const QString &modeId, int limit, PageCursor &after)
@@ -386,8 +414,9 @@ QVariantList GameRecordDao::findPage(const QString &modeId, int limit, PageCurso
     Recurring modes;
     Recurring reasons;
     const int position = find->record().indexOf(QStringLiteral("position"));
+    bool doubtful = false; // not read as bytes
     while (find->next()) {
-        maps.append(rowMap(find.query(), columns, false, modes, reasons));
+        maps.append(rowMap(find.query(), columns, false, doubtful, modes, reasons));
         after.position = find->value(position).toLongLong();
         after.createdAt = find->value(columns.createdAt).toString();
     }
