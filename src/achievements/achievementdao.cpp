@@ -362,31 +362,31 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
     };
 
     auto import = [&]() -> bool {
+        // One of the reads below, every row handed on; false when it failed.
+        auto readRows = [&](const char *statement, auto onRow) {
+            PreparedStatement read(statement);
+            if (!run(read.query()))
+                return false;
+            while (read->next())
+                onRow(read.query());
+            return true;
+        };
         // skin_id and code are unique; were they not, the first row counts,
         // as it would for a look-up of the one row.
         QHash<QString, QString> skinRows;
-        {
-            PreparedStatement read(kSkinRows);
-            if (!run(read.query()))
-                return false;
-            while (read->next()) {
-                const QString skinId = read->value(0).toString();
-                if (!skinRows.contains(skinId))
-                    skinRows.insert(skinId, read->value(1).toString());
-            }
-        }
         QHash<QString, StoredPreset> storedPresets;
-        {
-            PreparedStatement read(kPresetStates);
-            if (!run(read.query()))
-                return false;
-            while (read->next()) {
-                const QString code = read->value(0).toString();
-                if (!storedPresets.contains(code))
-                    storedPresets.insert(code,
-                                         {true, read->value(1).toBool(), text(read->value(2))});
-            }
-        }
+        const auto keepSkin = [&](const QSqlQuery &row) {
+            const QString skinId = row.value(0).toString();
+            if (!skinRows.contains(skinId))
+                skinRows.insert(skinId, row.value(1).toString());
+        };
+        const auto keepPreset = [&](const QSqlQuery &row) {
+            const QString code = row.value(0).toString();
+            if (!storedPresets.contains(code))
+                storedPresets.insert(code, {true, row.value(1).toBool(), text(row.value(2))});
+        };
+        if (!readRows(kSkinRows, keepSkin) || !readRows(kPresetStates, keepPreset))
+            return false;
 
         // The row id of every skin written here, for the presets that name it.
         QHash<QString, QString> rowIds;

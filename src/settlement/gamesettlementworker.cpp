@@ -216,13 +216,14 @@ bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
     // show them with) are read only when a reward waits.
     bool anyReward = false;
     answer.success = achievementDao.notificationsPending(anyReward);
-    QList<Achievement> achievements;
-    if (answer.success && anyReward)
-        answer.success = achievementDao.loadAll(achievements);
     if (answer.success && anyReward) {
-        SkinDao skinDao;
-        SkinService skinService(&skinDao);
-        answer.rewards = pendingRewards(achievements, skinService.skins());
+        QList<Achievement> achievements;
+        answer.success = achievementDao.loadAll(achievements);
+        if (answer.success) {
+            SkinDao skinDao;
+            SkinService skinService(&skinDao);
+            answer.rewards = pendingRewards(achievements, skinService.skins());
+        }
     }
     answer.bestScore = recordService.highestScore(record.modeId());
     return answer.success;
