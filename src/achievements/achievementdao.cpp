@@ -435,7 +435,7 @@ bool AchievementDao::importPresets(const QList<Achievement> &presets,
             return false;
 
         if (!transaction.commit()) {
-            lastError = db.lastError().text();
+            lastError = transaction.lastError();
             return false;
         }
         return true;

@@ -14,6 +14,8 @@ class DatabaseConnection : public QObject
 public:
     // The calling thread's connection, registered on first use, never opened here.
     static QSqlDatabase database();
+    // The name the calling thread's connection is registered under.
+    static QString connectionName();
     // Opens the calling thread's connection if needed and creates the tables
     // (once per connection, and again after the schema changed underneath).
     static bool initialize();
@@ -28,7 +30,6 @@ public:
 
 private:
     DatabaseConnection() = delete;
-    static QString connectionName();
     // Journal and sync mode of a freshly opened connection, so that every
     // commit is on the disk before it returns.
     static bool setDurability(const QSqlDatabase &db);

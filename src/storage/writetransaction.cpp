@@ -1,16 +1,32 @@
 #include "storage/writetransaction.h"
 
+#include "storage/databaseconnection.h"
+#include "storage/preparedstatement.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <QWaitCondition>
 
 namespace {
 
+// Prepared once per connection like every other statement: a settlement
+// runs four of them, and preparing each afresh cost about as much as one
+// of its row writes.
+//
+// Every savepoint has the same name. SQLite's RELEASE and ROLLBACK TO act on
+// the most recent savepoint of that name, which is always the innermost one
+// here because the transactions are bound to nested scopes.
 const char kBeginImmediate[] = "BEGIN IMMEDIATE";
+const char kCommit[] = "COMMIT";
+const char kRollback[] = "ROLLBACK";
+const char kSavepoint[] = "SAVEPOINT nested";
+const char kRelease[] = "RELEASE nested";
+const char kRollbackToSavepoint[] = "ROLLBACK TO nested";
 
 // Transactions open on this thread's connection, the outermost included.
 thread_local int openTransactions = 0;
@@ -90,17 +106,18 @@ private:
 
 WriteTransaction::WriteTransaction(const QSqlDatabase &database)
     : db(database)
+    , nested(false)
     , active(false)
     , hasTurn(false)
 {
     if (!db.isOpen())
         return;
     if (openTransactions > 0) {
-        savepoint = QStringLiteral("nested_%1").arg(openTransactions);
-        active = execute(QStringLiteral("SAVEPOINT ") + savepoint);
+        nested = true;
+        active = execute(kSavepoint);
     } else {
         hasTurn = WriteTurn::instance().take();
-        active = execute(QLatin1String(kBeginImmediate));
+        active = execute(kBeginImmediate);
         if (!active)
             releaseTurn();
     }
@@ -118,8 +135,8 @@ bool WriteTransaction::commit()
     if (!active)
         return false;
     // A failed commit leaves the transaction to the destructor (or rollback()),
-    // so the caller can still read the commit's error from the connection.
-    if (isNested() ? !execute(QStringLiteral("RELEASE ") + savepoint) : !db.commit())
+    // so the caller can still read the commit's error first.
+    if (!execute(nested ? kRelease : kCommit))
         return false;
     active = false;
     --openTransactions;
@@ -133,12 +150,12 @@ void WriteTransaction::rollback()
         return;
     active = false;
     --openTransactions;
-    if (isNested()) {
+    if (nested) {
         // Undoes the savepoint's writes; the release then closes it.
-        execute(QStringLiteral("ROLLBACK TO ") + savepoint);
-        execute(QStringLiteral("RELEASE ") + savepoint);
+        execute(kRollbackToSavepoint);
+        execute(kRelease);
     } else {
-        db.rollback();
+        execute(kRollback);
     }
     releaseTurn();
 }
@@ -150,8 +167,18 @@ void WriteTransaction::releaseTurn()
     hasTurn = false;
 }
 
-bool WriteTransaction::execute(const QString &statement)
+bool WriteTransaction::execute(const char *statement)
 {
-    QSqlQuery query(db);
-    return query.exec(statement);
+    // The cache holds the statements of this thread's own connection; a
+    // transaction on any other runs its statement unprepared.
+    if (db.connectionName() != DatabaseConnection::connectionName()) {
+        QSqlQuery query(db);
+        const bool ok = query.exec(QLatin1String(statement));
+        errorText = query.lastError().text();
+        return ok;
+    }
+    PreparedStatement prepared(statement);
+    const bool ok = prepared.isPrepared() && prepared->exec();
+    errorText = prepared->lastError().text();
+    return ok;
 }

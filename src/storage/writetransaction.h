@@ -32,10 +32,13 @@ public:
     // Whether the transaction began and is still open.
     bool isActive() const { return active; }
     // Whether this is a savepoint inside an outer transaction.
-    bool isNested() const { return !savepoint.isEmpty(); }
+    bool isNested() const { return nested; }
     // Commits (releases the savepoint). False when not active or the commit
     // failed; the rollback then still happens at the end of the scope.
     bool commit();
+    // The error of the transaction's most recent statement (its begin, commit
+    // or rollback); empty when it succeeded.
+    QString lastError() const { return errorText; }
     // Rolls back now rather than at the end of the scope.
     void rollback();
 
@@ -43,10 +46,11 @@ private:
     Q_DISABLE_COPY(WriteTransaction)
 
     void releaseTurn();
-    bool execute(const QString &statement);
+    bool execute(const char *statement);
 
     QSqlDatabase db;
-    QString savepoint;
+    QString errorText;
+    bool nested;
     bool active;
     bool hasTurn;
 };
