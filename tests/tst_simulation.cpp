@@ -1,13 +1,16 @@
+#include "app/applicationcore.h"
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
+#include "testsupport.h"
 
 #include <QDate>
-#include <QTest>
+#include <QSignalSpy>
 
 namespace {
 
 const qint32 U = GameSimulation::Unit;
+const qint64 kUntilTheEnd = qint64(1) << 40;
 
 // Steps on until the run ends or `steps` have passed, tapping every `every`
 // steps from the first: toward `side`, or from side to side when it is 0.
@@ -34,6 +37,19 @@ void climb(GameSimulation &sim, qint64 steps, int sections, QList<quint64> *hash
     }
 }
 
+// Jumps again and again under the first wall's gap, each time the character
+// falls below `level`, toward the gap's middle.
+void hover(GameSimulation &sim, int jumps, qint32 level)
+{
+    const TowerSection &first = sim.section(0);
+    for (int i = 0; i < jumps && !sim.ended(); ++i) {
+        while (sim.started() && !(sim.velocityY() < 0 && sim.y() < level) && !sim.ended())
+            sim.step();
+        sim.queueJump(sim.x() < (first.gapLeft() + first.gapRight()) / 2 ? 1 : -1);
+        sim.step();
+    }
+}
+
 // Taps away from the first gap three times, so the character ends up under
 // a piece of the first wall, rising.
 int awayFromGap(GameSimulation &sim)
@@ -44,11 +60,40 @@ int awayFromGap(GameSimulation &sim)
     return side;
 }
 
+// A run on the tower of `seed`, settled through the facade: the autopilot
+// climbs `sections`, then the player rushes on, tapping every tenth of a
+// second, into whatever is overhead (with no sections: one tap, then
+// nothing); or `hoverJumps` jumps under the first wall. The snapshot, or
+// nothing when it was not settled.
+QVariantMap settle(ApplicationCore &core, quint64 seed, int sections, int hoverJumps = 0)
+{
+    GameSimulation sim(seed);
+    if (hoverJumps > 0)
+        hover(sim, hoverJumps, sim.section(0).top() - 300 * U);
+    else
+        climb(sim, kUntilTheEnd, sections);
+    play(sim, kUntilTheEnd, sections > 0 ? 12 : 0);
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const QVariantMap snapshot = sim.snapshot(core.newGameId(), "endless", now, now);
+    QSignalSpy settled(&core, &ApplicationCore::gameSettled);
+    const bool ok = core.submitGameRecord(snapshot) && settled.wait(10000)
+            && settled.first().at(1).toBool();
+    return ok ? snapshot : QVariantMap();
+}
+
+// The unlocked achievements in code order, as stored.
+QString unlocked()
+{
+    return sqlText("SELECT group_concat(code) FROM (SELECT code FROM achievements WHERE "
+                   "is_unlocked ORDER BY code)");
+}
+
 } // namespace
 
-// The rules of a run, driven by scripted taps: no clock, no drawing, no
-// database. Also run under AArch64 emulation, where the golden hashes prove
-// that the phone plays the same tower bit for bit.
+// The rules of a run, driven by scripted taps: no clock, no drawing. Also run
+// under AArch64 emulation, where the golden hashes prove that the phone plays
+// the same tower bit for bit. Last, every shipped achievement earned by such
+// runs through the real facade, worker and database.
 class tst_Simulation : public QObject
 {
     Q_OBJECT
@@ -138,24 +183,15 @@ private slots:
         // keep the character hovering in the second, and five more after
         // falling back count on with the first section's four.
         GameSimulation sim(7);
-        const TowerSection &first = sim.section(0);
-        const qint32 centre = (first.gapLeft() + first.gapRight()) / 2;
-        auto hover = [&](int jumps, qint32 level) {
-            for (int i = 0; i < jumps; ++i) {
-                while (sim.started() && !(sim.velocityY() < 0 && sim.y() < level) && !sim.ended())
-                    sim.step();
-                sim.queueJump(sim.x() < centre ? 1 : -1);
-                sim.step();
-            }
-        };
-        hover(4, 600 * U);
+        const qint32 top = sim.section(0).top();
+        hover(sim, 4, 600 * U);
         while (sim.velocityY() > 0)
             sim.step();
-        hover(7, first.top() + 150 * U);
+        hover(sim, 7, top + 150 * U);
         QCOMPARE(sim.maxSectionJumpCount(), 7);
         while (sim.sectionIndexAt(sim.y()) != 0 && !sim.ended())
             sim.step();
-        hover(5, first.top() - 40 * U);
+        hover(sim, 5, top - 40 * U);
         QCOMPARE(sim.jumpCount(), 16);
         QCOMPARE(sim.maxSectionJumpCount(), 9);
     }
@@ -179,6 +215,31 @@ private slots:
             climbed += sim.sectionsPassed() >= 50;
         }
         QVERIFY2(climbed >= 8, qPrintable(QString::number(climbed)));
+    }
+
+    void everyAchievementByPlaying()
+    {
+        TestStorage storage;
+        ApplicationCore core;
+        // Five falls at 0 in a row: practice makes perfect.
+        for (quint64 seed = 1; seed <= 5; ++seed)
+            QCOMPARE(settle(core, seed, 0).value("score"), QVariant(0));
+        // Fifty sections in one run, then a crash: the three score achievements.
+        quint64 seed = 100;
+        for (int score = 0; score < 500 && seed < 110; ++seed)
+            score = settle(core, seed, 50).value("score").toInt();
+        // Straight after that high death, a fall at 0: the clown.
+        QVERIFY(!settle(core, seed, 0).isEmpty() && unlocked().contains("clown_moment"));
+        // Thirty jumps under the first wall.
+        QCOMPARE(settle(core, seed, 0, 30).value("maxSectionJumpCount"), QVariant(30));
+        // Climbing on, collisions and points add up over the mode's runs.
+        for (int run = 0; run < 12 && unlocked().count(',') < 7; ++run)
+            settle(core, ++seed, 50);
+        QCOMPARE(unlocked(),
+                 QStringLiteral("clown_moment,every_point_counts,headstrong,practice_more,"
+                                "score_200,score_50,score_500,stay_in_place"));
+        // Every skin came with its achievement.
+        QCOMPARE(sqlText("SELECT COUNT(*) FROM skins WHERE is_unlocked"), QStringLiteral("9"));
     }
 };
 
