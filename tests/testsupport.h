@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -60,23 +59,11 @@ inline QSqlQuery sql(const QString &text, const QVariantList &values = QVariantL
     return query;
 }
 
-inline QVariant sqlValue(const QString &text, const QVariantList &values = QVariantList())
-{
-    QSqlQuery query = sql(text, values);
-    return query.next() ? query.value(0) : QVariant();
-}
-
+// The first column of the first row, as text.
 inline QString sqlText(const QString &text, const QVariantList &values = QVariantList())
 {
-    return sqlValue(text, values).toString();
-}
-
-inline QSet<QString> setOf(const QStringList &list)
-{
-    QSet<QString> set;
-    for (const QString &item : list)
-        set.insert(item);
-    return set;
+    QSqlQuery query = sql(text, values);
+    return query.next() ? query.value(0).toString() : QString();
 }
 
 // A finished run as the front end hands it over.

@@ -5,8 +5,8 @@ namespace {
 
 int value(const char *code, const char *column = "progress_value")
 {
-    return sqlValue(QStringLiteral("SELECT %1 FROM achievements WHERE code=?").arg(column),
-                    {QLatin1String(code)})
+    return sqlText(QStringLiteral("SELECT %1 FROM achievements WHERE code=?").arg(column),
+                   {QLatin1String(code)})
             .toInt();
 }
 

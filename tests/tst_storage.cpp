@@ -284,7 +284,7 @@ void tst_Storage::runTotalsFollowTheRuns()
         const unsigned action = random() % 5;
         if (action == 0)
             before.texts(insertAsBefore, {"p" + id, run->modeId(), run->score(), 2});
-        else if (action == 1 && !sqlValue("SELECT 1 FROM game_records WHERE id=?", {id}).isValid())
+        else if (action == 1 && sqlText("SELECT 1 FROM game_records WHERE id=?", {id}).isEmpty())
             QVERIFY(dao.insert(run));
         else if (action == 2)
             dao.update(run);

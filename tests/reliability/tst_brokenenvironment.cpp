@@ -155,7 +155,10 @@ struct Told
                     "unlocked",     "SELECT skin_id FROM skins WHERE is_unlocked",
                     "acknowledged", "SELECT code FROM achievements WHERE NOT notification_pending"};
             for (int i = 0; i < stored.size(); i += 2) {
-                if (!(setOf(seen.value(stored[i])) - setOf(check.texts(stored[i + 1]))).isEmpty())
+                QStringList lost = seen.value(stored[i]);
+                for (const QString &there : check.texts(stored[i + 1]))
+                    lost.removeAll(there);
+                if (!lost.isEmpty())
                     found << stored[i] + " lost";
             }
             const QString worn
