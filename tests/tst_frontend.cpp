@@ -3,10 +3,13 @@
 #include "game/gamesession.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QImage>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickView>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QtQml>
 
@@ -19,6 +22,7 @@ QtMessageHandler previousHandler = nullptr;
 // through it: the desktop shell, and the phone's shell through the test
 // stand-in of Silica. Each step must go without a single QML warning. With
 // HOPLIX_SCREENSHOT_DIR set, every screen is also saved there as a PNG.
+// Last, the real application started as a process of its own.
 class tst_FrontEnd : public QObject
 {
     Q_OBJECT
@@ -81,6 +85,8 @@ private slots:
 
     void init()
     {
+        if (QByteArray(QTest::currentTestFunction()) == "startsFrontEnd")
+            return; // the application, in a process of its own
         storage.reset(new TestStorage);
         // Runs stored before the front end starts, so that every page has
         // something to show; the 60 leaves a reward waiting.
@@ -169,6 +175,79 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
         QCOMPARE(sqlText("SELECT end_reason||jump_count FROM game_records WHERE id='{quit-run}'"),
                  "abandoned" + QString::number(session->jumpCount()));
+    }
+
+    // The real application, started offscreen with its own configuration
+    // directory: it must report that its front end is up, in the language
+    // the settings (or the system locale) ask for.
+    void startsFrontEnd_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installTranslations");
+        QTest::newRow("German") << "3" << QString("C") << "Deutsch" << true;
+        // Nothing to load at all: one warning, and the source texts.
+        QTest::newRow("no translations installed") << "3" << QString("C") << "English" << false;
+        // Not a number: index 0, the system locale, whose de_AT falls back to de.
+        QTest::newRow("system locale") << "abc" << QString("de_AT.UTF-8") << "Deutsch" << true;
+    }
+
+    void startsFrontEnd()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(bool, installTranslations);
+        QTemporaryDir home, install;
+        QSettings(home.path() + "/org.hoplix/harbour-Hoplix/config/appSettings.conf",
+                  QSettings::IniFormat)
+                .setValue("APP_SETTING/LANGUAGE", stored);
+
+        // The build tree is laid out as an installation; without translations the
+        // program runs from a copy of that layout that lacks them.
+        QString program = QStringLiteral(HOPLIX_APP_PATH),
+                dataDir = QStringLiteral(HOPLIX_DATA_DIR);
+        if (!installTranslations) {
+            dataDir = install.path() + "/share/harbour-hoplix";
+            program = install.path() + "/bin/harbour-hoplix";
+            QVERIFY(QDir().mkpath(install.path() + "/bin") && QDir().mkpath(dataDir));
+            QVERIFY(QFile::copy(HOPLIX_APP_PATH, program)
+                    && QFile::link(HOPLIX_DATA_DIR "/qml", dataDir + "/qml"));
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        environment.insert("LC_ALL", locale);
+        environment.insert("LANG", locale);
+
+        QProcess application;
+        // However the checks below end, the application does not outlive the test.
+        const auto stop = qScopeGuard([&application] {
+            application.kill();
+            application.waitForFinished(10000);
+        });
+        application.setProcessChannelMode(QProcess::MergedChannels);
+        application.setProcessEnvironment(environment);
+        application.start(program, QStringList());
+        QByteArray output;
+        const QByteArray loaded("[harbour-hoplix] front end loaded:");
+        QTRY_VERIFY_WITH_TIMEOUT((output += application.readAll()).contains(loaded)
+                                         || application.state() == QProcess::NotRunning,
+                                 30000);
+        output += application.readAll();
+        QVERIFY2(application.state() == QProcess::Running && output.contains(loaded),
+                 output.data());
+        const int at = output.indexOf(loaded);
+        QVERIFY2(output.mid(at, output.indexOf('\n', at) - at).contains(language.toUtf8()),
+                 output.data());
+
+        const QByteArray warning("Unable to load application translations from");
+        QCOMPARE(output.count(warning), installTranslations ? 0 : 1);
+        QVERIFY2(installTranslations
+                         || output.contains(warning + " \""
+                                            + QDir::cleanPath(dataDir + "/translations").toUtf8()
+                                            + '"'),
+                 output.data());
     }
 };
 
