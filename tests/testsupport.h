@@ -89,11 +89,9 @@ inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
 // (a factor, also below 1 for the slow sanitizer builds; anything else: 10).
 inline int stressScaled(int ciCount)
 {
-    bool ok = false;
-    const double factor = qgetenv("HOPLIX_STRESS").toDouble(&ok);
-    return qgetenv("HOPLIX_STRESS").isEmpty()
-            ? ciCount
-            : qMax(1, int(ciCount * (ok && factor > 0 ? factor : 10)));
+    const QByteArray stress = qgetenv("HOPLIX_STRESS");
+    const double factor = stress.toDouble(); // 0 when it is no number
+    return stress.isEmpty() ? ciCount : qMax(1, int(ciCount * (factor > 0 ? factor : 10)));
 }
 
 // The database file on a connection of its own, as the next process to open

@@ -9,7 +9,6 @@
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include <climits>
 #include <cmath>

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include <random>
 
