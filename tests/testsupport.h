@@ -2,13 +2,12 @@
 #define TESTSUPPORT_H
 
 // Fixtures shared by every test program: a configuration directory of its
-// own, direct SQL, a run to store, and the database check and helper child
-// of the reliability programs.
+// own, direct SQL, a run to store, and the database check of the reliability
+// programs.
 
 #include "storage/databaseconnection.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -193,32 +192,5 @@ private:
     const QString name = QStringLiteral("reliability_check");
     bool opened;
 };
-
-#ifdef HOPLIX_TEST_CHILD
-// Starts the helper child on a configuration directory of its own, with
-// extra environment variables.
-inline void startChild(QProcess &child, const QString &configHome, const QStringList &arguments,
-                       const QMap<QString, QString> &extra = {})
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        environment.insert(it.key(), it.value());
-    child.setProcessEnvironment(environment);
-    child.setStandardErrorFile(QProcess::nullDevice());
-    child.start(QStringLiteral(HOPLIX_TEST_CHILD), arguments);
-}
-
-// Runs the child to its end: its answers, or nothing when it did not exit cleanly.
-inline QByteArray runChild(const QString &configHome, const QStringList &arguments,
-                           const QMap<QString, QString> &extra = {})
-{
-    QProcess child;
-    startChild(child, configHome, arguments, extra);
-    const bool clean = child.waitForFinished(20 * 60 * 1000)
-            && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
-    return clean ? child.readAllStandardOutput() : QByteArray();
-}
-#endif
 
 #endif // TESTSUPPORT_H

@@ -9,12 +9,38 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 
 #include <random>
 
 namespace {
+
+// Starts the helper child on a configuration directory of its own, with
+// extra environment variables.
+void startChild(QProcess &child, const QString &configHome, const QStringList &arguments,
+                const QMap<QString, QString> &extra = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+        environment.insert(it.key(), it.value());
+    child.setProcessEnvironment(environment);
+    child.setStandardErrorFile(QProcess::nullDevice());
+    child.start(QStringLiteral(HOPLIX_TEST_CHILD), arguments);
+}
+
+// Runs the child to its end: its answers, or nothing when it did not exit cleanly.
+QByteArray runChild(const QString &configHome, const QStringList &arguments,
+                    const QMap<QString, QString> &extra = {})
+{
+    QProcess child;
+    startChild(child, configHome, arguments, extra);
+    const bool clean = child.waitForFinished(20 * 60 * 1000)
+            && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    return clean ? child.readAllStandardOutput() : QByteArray();
+}
 
 struct Event
 {
