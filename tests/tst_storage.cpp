@@ -448,10 +448,18 @@ private slots:
                    "'skin_clown' END, is_unlocked=(code='score_50'), unlocked_at=CASE code WHEN "
                    "'score_50' THEN 't' END WHERE code IN ('score_50','clown_moment')"
                 << "";
-        // ...a constraint that fails a write does, and the warning carries it.
+        // ...a constraint that fails a write does, and the warning carries it...
         QTest::newRow("reward held by a row outside the catalogue")
                 << "UPDATE achievements SET code='retired' WHERE code='score_50'"
                 << "UNIQUE constraint failed: achievements.reward_skin_id";
+        // ...and so does one that fails the commit.
+        QTest::newRow("commit refused")
+                << "PRAGMA foreign_keys=ON\n"
+                   "CREATE TABLE claims (skin REFERENCES skins(skin_id) DEFERRABLE INITIALLY "
+                   "DEFERRED)\n"
+                   "CREATE TRIGGER claim AFTER UPDATE ON skins WHEN NEW.skin_path LIKE 'qrc:%' "
+                   "BEGIN INSERT INTO claims VALUES ('gone'); END"
+                << "FOREIGN KEY constraint failed";
     }
 
     void conflictingRewardRollsBackEverything()
@@ -459,7 +467,10 @@ private slots:
         QFETCH(QString, arrange);
         QFETCH(QString, error);
         QVERIFY(f->service.initializePresets());
-        QVERIFY(sql(arrange).isActive() && sql("UPDATE skins SET skin_path='before'").isActive());
+        // One statement a line.
+        for (const QString &statement : arrange.split('\n'))
+            QVERIFY(sql(statement).isActive());
+        QVERIFY(sql("UPDATE skins SET skin_path='before'").isActive());
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("^\\[AchievementDao\\] preset import failed: \""
                                                 + QRegularExpression::escape(error)

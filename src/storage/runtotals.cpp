@@ -112,9 +112,14 @@ bool RunTotals::install(const QSqlDatabase &db)
             ok = ok && query.exec(statement);
         }
     }
-    if (!ok || !transaction.commit()) {
+    if (!ok) {
         qWarning() << "[RunTotals] unavailable, runs are scanned instead:"
                    << query.lastError().text();
+        return false;
+    }
+    if (!transaction.commit()) {
+        qWarning() << "[RunTotals] unavailable, runs are scanned instead:"
+                   << transaction.lastError();
         return false;
     }
     usable = true;
