@@ -203,16 +203,20 @@ public:
                 + (journal == WriteAheadLog ? QStringLiteral("/floor-wal.db")
                                             : QStringLiteral("/floor-rollback.db"));
         QFile::remove(path);
-        sqlite3_open(path.toUtf8().constData(), &db);
-        if (journal == WriteAheadLog) {
-            execute(db, "PRAGMA journal_mode=WAL");
-            execute(db, "PRAGMA synchronous=FULL");
-        }
+        open(path, journal);
         execute(db, "CREATE TABLE t (id INTEGER PRIMARY KEY, v TEXT NOT NULL)");
-        sqlite3_prepare_v2(db, "BEGIN IMMEDIATE", -1, &begin, nullptr);
-        sqlite3_prepare_v2(db, "INSERT INTO t (v) VALUES ('2025-01-31T08:05:09Z')", -1, &insert,
-                           nullptr);
-        sqlite3_prepare_v2(db, "COMMIT", -1, &commit, nullptr);
+        prepare("INSERT INTO t (v) VALUES ('2025-01-31T08:05:09Z')");
+    }
+    // SQLite alone on one of the application's files, opened as the
+    // application opens it: its journal and sync mode, then the quick check
+    // the worker runs at start-up. Each transaction stores one run.
+    explicit Floor(const QString &databasePath)
+    {
+        open(databasePath, WriteAheadLog);
+        execute(db, "PRAGMA quick_check");
+        prepare("INSERT INTO game_records (id, mode_id, score, end_reason, created_at, "
+                "updated_at) VALUES (hex(randomblob(16)), 'endless', 7, 'abandoned', "
+                "'2025-01-31T08:06:09Z', '2025-01-31T08:06:09Z')");
     }
     ~Floor()
     {
@@ -240,6 +244,21 @@ public:
     }
 
 private:
+    void open(const QString &path, Journal journal)
+    {
+        sqlite3_open(path.toUtf8().constData(), &db);
+        if (journal == WriteAheadLog) {
+            execute(db, "PRAGMA journal_mode=WAL");
+            execute(db, "PRAGMA synchronous=FULL");
+        }
+    }
+    void prepare(const char *insertText)
+    {
+        sqlite3_prepare_v2(db, "BEGIN IMMEDIATE", -1, &begin, nullptr);
+        sqlite3_prepare_v2(db, insertText, -1, &insert, nullptr);
+        sqlite3_prepare_v2(db, "COMMIT", -1, &commit, nullptr);
+    }
+
     sqlite3 *db = nullptr;
     sqlite3_stmt *begin = nullptr;
     sqlite3_stmt *insert = nullptr;
@@ -383,41 +402,6 @@ void acknowledgeRewards(ApplicationCore &core)
     QObject::disconnect(connection);
 }
 
-// SQLite alone on a file the application has just opened: a new connection
-// in the application's journal and sync mode, the quick check the worker
-// runs at start-up, then one durable transaction per run inserted. The
-// milliseconds of the last six, as settlements are timed.
-std::vector<double> bareRunInserts(const QString &path)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    execute(db, "PRAGMA journal_mode=WAL");
-    execute(db, "PRAGMA synchronous=FULL");
-    execute(db, "PRAGMA quick_check");
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO game_records (id, mode_id, score, end_reason, created_at, "
-                       "updated_at) VALUES (?1, 'endless', 7, 'abandoned', "
-                       "'2025-01-31T08:06:09Z', '2025-01-31T08:06:09Z')",
-                       -1, &insert, nullptr);
-    std::vector<double> latencies;
-    for (int i = 0; i < 11; ++i) {
-        const QByteArray id = QByteArray("bare-") + QByteArray::number(++runCounter);
-        QElapsedTimer timer;
-        timer.start();
-        execute(db, "BEGIN IMMEDIATE");
-        sqlite3_bind_text(insert, 1, id.constData(), id.size(), SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-        execute(db, "COMMIT");
-        if (i >= 5)
-            latencies.push_back(double(timer.nsecsElapsed()));
-    }
-    sqlite3_finalize(insert);
-    sqlite3_close(db);
-    return latencies;
-}
-
 // The three sizes take turns, a few settlements each, so a drift of the
 // shared disk or CPU falls on all of them alike rather than on one size.
 // Each turn starts the application afresh, and the sync of a new log
@@ -448,8 +432,11 @@ void growth()
                 const std::vector<double> some = settleOneByOne(core, 6);
                 latencies[i].insert(latencies[i].end(), some.begin(), some.end());
             }
-            const std::vector<double> some = bareRunInserts(Scratch::databasePath());
-            bare[i].insert(bare[i].end(), some.begin(), some.end());
+            // Timed as the settlements are: six, after five to warm up.
+            Floor alone(Scratch::databasePath());
+            alone.transactions(5);
+            for (int k = 0; k < 6; ++k)
+                bare[i].push_back(alone.transactions(1));
         }
     }
     const double base = percentile(latencies[0], 0.5);
