@@ -2,6 +2,7 @@
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
+#include "game/tuning.h"
 #include "testsupport.h"
 
 #include <QDate>
@@ -156,8 +157,7 @@ private slots:
                 sim.step();
             play(sim, 80, 80, side);
         } else {
-            play(sim, script == "dash" ? GameSimulation::DashSteps : 2000,
-                 script == "tap" ? 2000 : 10);
+            play(sim, script == "dash" ? Tuning::DashSteps : 2000, script == "tap" ? 2000 : 10);
         }
         const QVariantMap snapshot = sim.snapshot("id", "endless", "a", "b");
         QStringList outcome;

@@ -1,6 +1,7 @@
 #include "game/gameautopilot.h"
 
 #include "game/gamesimulation.h"
+#include "game/tuning.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,7 +17,7 @@ GameAutopilot::GameAutopilot(int lookahead)
 int GameAutopilot::rule(const GameSimulation &sim)
 {
     const qint32 U = GameSimulation::Unit;
-    const qint32 R = GameSimulation::Radius;
+    const qint32 R = Tuning::CharacterRadius;
     if (sim.dashing() || sim.velocityY() > 0)
         return 0;
     const TowerSection *here = sim.sectionAt(sim.y());

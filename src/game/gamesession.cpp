@@ -1,6 +1,7 @@
 #include "game/gamesession.h"
 
 #include "game/gameautopilot.h"
+#include "game/tuning.h"
 #include "game/worlditemmodel.h"
 
 #include <QDateTime>
@@ -85,17 +86,17 @@ double GameSession::cameraY() const
 
 double GameSession::fieldWidth() const
 {
-    return world(2 * GameSimulation::FieldHalfWidth);
+    return world(2 * Tuning::FieldHalfWidth);
 }
 
 double GameSession::viewHeight() const
 {
-    return world(GameSimulation::ViewHeight);
+    return world(Tuning::ViewHeight);
 }
 
 double GameSession::characterRadius() const
 {
-    return world(GameSimulation::Radius);
+    return world(Tuning::CharacterRadius);
 }
 
 QObject *GameSession::items() const

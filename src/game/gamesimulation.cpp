@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace Tuning;
+
 namespace {
 
 const int PiecesPerSection = 2 + TowerSection::MaxBlocks;
@@ -52,10 +54,10 @@ GameSimulation::GameSimulation(quint64 seed)
     , m_queueLength(0)
     , m_steps(0)
     , m_x(0)
-    , m_y(Radius)
+    , m_y(CharacterRadius)
     , m_vx(0)
     , m_vy(0)
-    , m_cameraY(-240 * Unit)
+    , m_cameraY(StartCameraY)
     , m_supportId(-1)
     , m_touchingCount(0)
     , m_touchingNowCount(0)
@@ -160,7 +162,7 @@ void GameSimulation::step()
     if (here > m_sectionsPassed)
         m_sectionsPassed = here;
     advanceCamera();
-    if (m_y + Radius < m_cameraY)
+    if (m_y + CharacterRadius < m_cameraY)
         end(Fall);
 }
 
@@ -213,15 +215,15 @@ void GameSimulation::moveCharacter()
         if (--m_dashSteps == 0 && overlapsAnything())
             m_dashSteps = 1;
         if (m_dashSteps == 0)
-            m_vy = JumpSpeed / 2;
+            m_vy = DashExitSpeed;
     } else if (m_supportId >= 0) {
         const TowerSection::Obstacle *support = obstacleById(m_supportId);
         if (support && support->present) {
-            m_y = support->top() + Radius;
+            m_y = support->top() + CharacterRadius;
             m_vy = 0;
             m_vx = support->velocity;
             const qint32 nearest = clampTo(m_x, support->left, support->right());
-            if (std::abs(m_x - nearest) > Radius / 2)
+            if (std::abs(m_x - nearest) > LedgeReach)
                 m_supportId = -1;
         } else {
             m_supportId = -1;
@@ -230,16 +232,15 @@ void GameSimulation::moveCharacter()
             m_touchingNow[m_touchingNowCount++] = m_supportId;
     } else {
         m_vy = std::max(m_vy - Gravity, -MaxFallSpeed);
-        // Air drag: about 1.5 % of the sideways speed per step, truncated
-        // toward zero so it settles at rest.
-        m_vx -= m_vx / 64;
+        // Truncated toward zero, so the drag settles at rest.
+        m_vx -= m_vx / AirDragDivisor;
         m_x += m_vx;
         m_y += m_vy;
     }
-    const qint32 limit = FieldHalfWidth - Radius;
+    const qint32 limit = FieldHalfWidth - CharacterRadius;
     if (m_x < -limit || m_x > limit) {
         m_x = clampTo(m_x, -limit, limit);
-        m_vx = -m_vx / 2;
+        m_vx = -m_vx / EdgeBounceDivisor;
     }
 }
 
@@ -254,7 +255,7 @@ TowerSection::Obstacle *GameSimulation::obstacleById(int id)
 
 bool GameSimulation::overlapsAnything() const
 {
-    const qint64 reach = qint64(Radius) * Radius;
+    const qint64 reach = qint64(CharacterRadius) * CharacterRadius;
     for (const TowerSection &section : m_sections) {
         for (int piece = 0; piece < PiecesPerSection; ++piece) {
             const TowerSection::Obstacle &o
@@ -274,7 +275,7 @@ void GameSimulation::collide()
 {
     for (TowerSection &section : m_sections) {
         // Only the sections the character reaches into can touch it.
-        if (m_y + Radius < section.bottom || m_y - Radius > section.top())
+        if (m_y + CharacterRadius < section.bottom || m_y - CharacterRadius > section.top())
             continue;
         for (int piece = 0; piece < PiecesPerSection && !ended(); ++piece) {
             const int id = section.index * PiecesPerSection + piece;
@@ -294,7 +295,7 @@ bool GameSimulation::resolve(TowerSection::Obstacle &o, ObstacleKind kind, int i
     const qint32 nearestY = clampTo(m_y, o.bottom, o.top());
     const qint64 dx = m_x - nearestX;
     const qint64 dy = m_y - nearestY;
-    if (dx * dx + dy * dy >= qint64(Radius) * Radius)
+    if (dx * dx + dy * dy >= qint64(CharacterRadius) * CharacterRadius)
         return false;
 
     // Which face was touched decides how hard the touch was: the top is a
@@ -340,34 +341,34 @@ bool GameSimulation::resolve(TowerSection::Obstacle &o, ObstacleKind kind, int i
     const bool corner = dx != 0 && dy != 0;
     if (corner) {
         const qint64 distance = std::max<qint64>(1, squareRoot(dx * dx + dy * dy));
-        m_x = nearestX + qint32(dx * (Radius + 1) / distance);
-        m_y = nearestY + qint32(dy * (Radius + 1) / distance);
+        m_x = nearestX + qint32(dx * (CharacterRadius + 1) / distance);
+        m_y = nearestY + qint32(dy * (CharacterRadius + 1) / distance);
     }
     switch (face) {
     case Top:
         if (!corner)
-            m_y = o.top() + Radius;
+            m_y = o.top() + CharacterRadius;
         if (m_vy <= 0) {
             m_vy = 0;
-            if (std::abs(dx) <= Radius / 2) {
-                m_y = o.top() + Radius;
+            if (std::abs(dx) <= LedgeReach) {
+                m_y = o.top() + CharacterRadius;
                 m_vx = o.velocity;
                 m_supportId = id;
-            } else if (std::abs(m_vx - o.velocity) < Unit / 2) {
-                m_vx = o.velocity + (dx < 0 ? -Unit / 2 : Unit / 2);
+            } else if (std::abs(m_vx - o.velocity) < SlideOffSpeed) {
+                m_vx = o.velocity + (dx < 0 ? -SlideOffSpeed : SlideOffSpeed);
             }
         }
         break;
     case Underside:
         if (!corner)
-            m_y = o.bottom - Radius;
+            m_y = o.bottom - CharacterRadius;
         if (m_vy > 0)
-            m_vy = -m_vy / 2;
+            m_vy = -m_vy / ObstacleBounceDivisor;
         break;
     case Side:
         if (!corner)
-            m_x = dx < 0 ? o.left - Radius : o.right() + Radius;
-        m_vx = o.velocity - across / 2;
+            m_x = dx < 0 ? o.left - CharacterRadius : o.right() + CharacterRadius;
+        m_vx = o.velocity - across / ObstacleBounceDivisor;
         break;
     }
     return true;
@@ -375,7 +376,7 @@ bool GameSimulation::resolve(TowerSection::Obstacle &o, ObstacleKind kind, int i
 
 void GameSimulation::collectPowerUps()
 {
-    const qint64 reach = qint64(Radius + TowerGenerator::PowerUpRadius);
+    const qint64 reach = qint64(CharacterRadius + PowerUpRadius);
     for (TowerSection &section : m_sections) {
         TowerSection::PowerUp &power = section.powerUp;
         if (!power.present)
@@ -412,10 +413,9 @@ void GameSimulation::applyPowerUp(int kind)
 
 void GameSimulation::clearBlocks()
 {
-    // Every block that shows on a screen of any shape: from the bottom edge
-    // up to twice the 9:16 view.
+    // Every block that shows on a screen of any shape.
     const qint32 low = m_cameraY;
-    const qint32 high = m_cameraY + 2 * ViewHeight;
+    const qint32 high = m_cameraY + ClearReach;
     for (TowerSection &section : m_sections) {
         for (int i = 0; i < TowerSection::MaxBlocks; ++i) {
             TowerSection::Obstacle &block = section.blocks[i];
@@ -436,7 +436,7 @@ void GameSimulation::advanceCamera()
     // up; the ring keeps LiveSections of them.
     for (;;) {
         TowerSection &lowest = m_sections[m_lowestSection % LiveSections];
-        if (lowest.top() >= m_cameraY - 64 * Unit)
+        if (lowest.top() >= m_cameraY - SectionRecycleMargin)
             break;
         lowest = m_generator.next();
         ++m_lowestSection;

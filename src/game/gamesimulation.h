@@ -3,6 +3,7 @@
 
 #include "game/towergenerator.h"
 #include "game/towersection.h"
+#include "game/tuning.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -15,30 +16,12 @@
 class GameSimulation
 {
 public:
+    // The scales of the world's numbers (the play numbers are in
+    // game/tuning.h), and the ring of live sections.
     enum : qint32 {
-        Unit = TowerGenerator::Unit,
-        StepsPerSecond = 120,
-        FieldHalfWidth = TowerGenerator::FieldHalfWidth,
-        // The part of the tower a 9:16 screen shows; taller screens show
-        // more above, never more below.
-        ViewHeight = 1280 * Unit,
-        Radius = 34 * Unit,
-        // Per step, and per step squared.
-        Gravity = 40,
-        JumpSpeed = 1920,
-        SideSpeed = 640,
-        MaxFallSpeed = 2304,
-        DashSpeed = 2560,
-        DashSteps = 54,
-        // Hitting an underside faster than this, or a side faster than the
-        // side limit, is a hard hit; anything gentler bounces.
-        HardVerticalSpeed = 1152,
-        HardSideSpeed = 704,
-        // The camera keeps the character this far above the screen's bottom.
-        CameraLead = 486 * Unit,
-        LiveSections = 8,
-        PointsPerSection = 10,
-        PointsPerPowerUp = 5
+        Unit = Tuning::Unit,
+        StepsPerSecond = Tuning::StepsPerSecond,
+        LiveSections = 8
     };
 
     enum EndReason { NotEnded, WallHit, BlockHit, Fall, Abandoned };

@@ -1,15 +1,17 @@
 #include "game/towergenerator.h"
 
+#include "game/tuning.h"
+
 #include <algorithm>
+
+using namespace Tuning;
 
 namespace {
 
-const qint32 U = TowerGenerator::Unit;
-
-// Speeds are per simulation step (1/120 s).
-qint32 scaled(int index, int start, qint32 first, qint32 perSection, qint32 last)
+// Random lengths are drawn in whole world units.
+qint32 drawLength(RandomGenerator &random, qint32 low, qint32 high)
 {
-    return std::min(last, first + qint32(std::max(0, index - start)) * perSection);
+    return random.between(low / Unit, high / Unit) * Unit;
 }
 
 } // namespace
@@ -21,19 +23,9 @@ TowerGenerator::TowerGenerator(quint64 seed)
     , previousGapCentre(0)
 { }
 
-qint32 TowerGenerator::sectionHeight(int index)
-{
-    return (620 - 4 * std::min(index, 35)) * U;
-}
-
-qint32 TowerGenerator::gapWidth(int index)
-{
-    return std::max(180, 400 - 6 * index) * U;
-}
-
 int TowerGenerator::blockCount(int index)
 {
-    return index < 2 ? 0 : (index < 8 ? 1 : 2);
+    return index < OneBlockFrom ? 0 : (index < TwoBlocksFrom ? 1 : 2);
 }
 
 TowerSection TowerGenerator::next()
@@ -41,7 +33,7 @@ TowerSection TowerGenerator::next()
     TowerSection section;
     section.index = nextIndex++;
     section.bottom = nextBottom;
-    section.height = sectionHeight(section.index);
+    section.height = SectionHeight.at(section.index);
     nextBottom += section.height;
     placeWall(section);
     placeBlocks(section);
@@ -52,30 +44,30 @@ TowerSection TowerGenerator::next()
 void TowerGenerator::placeWall(TowerSection &section)
 {
     const int k = section.index;
-    const qint32 gap = gapWidth(k);
+    const qint32 gap = GapWidth.at(k);
     // A sliding wall needs its pieces to reach past the field's edges at
     // either end of its travel.
-    const bool slides = k >= 14 && random.chance(std::min(700, 250 + 25 * (k - 14)));
-    const qint32 travel = slides ? random.between(60, 140) * U : 0;
+    const bool slides = k >= SlidingWallsFrom && random.chance(WallSlideChance.at(k));
+    const qint32 travel = slides ? drawLength(random, WallTravelLeast, WallTravelMost) : 0;
 
     // The first gaps stay near the previous one, so a beginner climbs almost
     // straight up; later gaps may be anywhere.
-    const qint32 edge = FieldHalfWidth - gap / 2 - 24 * U - travel;
-    const qint32 shift = std::min(420, 140 + 8 * k) * U;
+    const qint32 edge = FieldHalfWidth - gap / 2 - GapEdgeMargin - travel;
+    const qint32 shift = GapShift.at(k);
     const qint32 low = std::max(-edge, previousGapCentre - shift);
     const qint32 high = std::min(edge, previousGapCentre + shift);
-    const qint32 centre = random.between(low / U, high / U) * U;
+    const qint32 centre = drawLength(random, low, high);
     previousGapCentre = centre;
 
     const qint32 wallBottom = section.top() - WallThickness;
-    const qint32 outer = FieldHalfWidth + travel + 40 * U;
+    const qint32 outer = FieldHalfWidth + travel + WallOverhang;
     TowerSection::Obstacle &left = section.walls[0];
     left.left = -outer;
     left.width = centre - gap / 2 + outer;
     TowerSection::Obstacle &right = section.walls[1];
     right.left = centre + gap / 2;
     right.width = outer - right.left;
-    const qint32 speed = slides ? scaled(k, 14, 90, 6, 280) : 0;
+    const qint32 speed = slides ? WallSlideSpeed.at(k) : 0;
     const qint32 direction = random.chance(500) ? 1 : -1;
     for (TowerSection::Obstacle *piece : {&left, &right}) {
         piece->bottom = wallBottom;
@@ -99,18 +91,18 @@ void TowerGenerator::placeBlocks(TowerSection &section)
     const qint32 highest = section.top() - WallThickness - HeadRoom - BlockHeight;
     for (int i = 0; i < count; ++i) {
         TowerSection::Obstacle &block = section.blocks[i];
-        block.bottom = random.between(lowest / U, std::max(lowest, highest) / U) * U;
+        block.bottom = drawLength(random, lowest, std::max(lowest, highest));
         block.height = BlockHeight;
-        block.width = (90 + 2 * std::min(k, 30) + random.between(0, 30)) * U;
+        block.width = BlockWidth.at(k) + drawLength(random, 0, BlockWidthSpread);
         const qint32 fieldLow = -FieldHalfWidth + BlockMargin;
         const qint32 fieldHigh = FieldHalfWidth - BlockMargin;
         const qint32 low = count == 2 && i == 1 ? BlockMargin / 2 : fieldLow;
         const qint32 high = count == 2 && i == 0 ? -BlockMargin / 2 : fieldHigh;
         block.minLeft = low;
         block.maxLeft = std::max(low, high - block.width);
-        block.left = random.between(block.minLeft / U, block.maxLeft / U) * U;
-        if (k >= 4 && random.chance(std::min(800, 200 + 40 * (k - 4)))) {
-            const qint32 speed = scaled(k, 4, 100, 8, 460);
+        block.left = drawLength(random, block.minLeft, block.maxLeft);
+        if (k >= MovingBlocksFrom && random.chance(BlockMoveChance.at(k))) {
+            const qint32 speed = BlockSpeed.at(k);
             block.velocity = random.chance(500) ? speed : -speed;
         }
         block.present = true;
@@ -119,7 +111,7 @@ void TowerGenerator::placeBlocks(TowerSection &section)
 
 void TowerGenerator::placePowerUp(TowerSection &section)
 {
-    if (section.index < 2 || !random.chance(300))
+    if (section.index < PowerUpsFrom || !random.chance(PowerUpChance))
         return;
     TowerSection::PowerUp &power = section.powerUp;
     power.kind = random.between(TowerSection::Dash, TowerSection::Shield);
@@ -132,6 +124,7 @@ void TowerGenerator::placePowerUp(TowerSection &section)
         power.y = (section.bottom + wallBottom) / 2;
     else
         power.y = (section.bottom + below) / 2;
-    power.x = random.between((-FieldHalfWidth + 60 * U) / U, (FieldHalfWidth - 60 * U) / U) * U;
+    power.x = drawLength(random, -FieldHalfWidth + PowerUpEdgeMargin,
+                         FieldHalfWidth - PowerUpEdgeMargin);
     power.present = true;
 }

@@ -1,6 +1,7 @@
 #include "game/worlditemmodel.h"
 
 #include "game/gamesimulation.h"
+#include "game/tuning.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ void WorldItemModel::refresh(const GameSimulation &simulation)
                 row.moving = o.velocity != 0;
             } else {
                 const TowerSection::PowerUp &power = section.powerUp;
-                const double radius = TowerGenerator::PowerUpRadius / unit;
+                const double radius = Tuning::PowerUpRadius / unit;
                 row.kind = PowerUpKind;
                 row.left = power.x / unit - radius;
                 row.bottom = power.y / unit - radius;
