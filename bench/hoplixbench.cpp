@@ -18,6 +18,7 @@
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
 #include "app/applicationcore.h"
+#include "app/runkeeper.h"
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
@@ -903,6 +904,7 @@ int main(int argc, char **argv)
         simulation();
     if (wanted("pages")) {
         qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+        RunKeeper::registerQmlType();
         GameSession::registerQmlTypes();
         gamePages();
     }

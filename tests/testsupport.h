@@ -5,6 +5,7 @@
 // own, direct SQL, a run to store, and the database check of the reliability
 // programs.
 
+#include "game/runsnapshot.h"
 #include "storage/databaseconnection.h"
 
 #include <QCoreApplication>
@@ -70,18 +71,19 @@ inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
                                const QString &modeId = QStringLiteral("endless"),
                                const QString &endReason = QStringLiteral("wall"))
 {
-    return {{"id", id},
-            {"modeId", modeId},
-            {"score", score},
-            {"endReason", endReason},
-            {"startedAt", "s"},
-            {"endedAt", "e"},
-            {"deathWorldY", 1.5},
-            {"deathWorldX", -2.0},
-            {"jumpCount", 7},
-            {"maxSectionJumpCount", 3},
-            {"wallCollisionCount", 1},
-            {"blockCollisionCount", 2}};
+    using namespace RunSnapshot;
+    return {{Id, id},
+            {ModeId, modeId},
+            {Score, score},
+            {EndReason, endReason},
+            {StartedAt, "s"},
+            {EndedAt, "e"},
+            {DeathWorldY, 1.5},
+            {DeathWorldX, -2.0},
+            {JumpCount, 7},
+            {MaxSectionJumpCount, 3},
+            {WallCollisionCount, 1},
+            {BlockCollisionCount, 2}};
 }
 
 // How many times a stress loop runs: the CI size, or scaled by HOPLIX_STRESS

@@ -1,5 +1,6 @@
 #include "app/applicationcore.h"
 #include "app/platformmodules.h"
+#include "app/runkeeper.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
 
@@ -74,6 +75,7 @@ private slots:
     void initTestCase()
     {
         qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+        RunKeeper::registerQmlType();
         GameSession::registerQmlTypes();
         previousHandler = qInstallMessageHandler(
                 [](QtMsgType type, const QMessageLogContext &context, const QString &message) {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import org.hoplix.game 1.0
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -120,11 +121,7 @@ Item {
 
     function runEnded(snapshot) {
         if (quitting) {
-            core.saveGameRecord(snapshot.id, snapshot.modeId, snapshot.score, snapshot.endReason,
-                                snapshot.startedAt, snapshot.endedAt, snapshot.deathWorldY,
-                                snapshot.deathWorldX, snapshot.jumpCount,
-                                snapshot.maxSectionJumpCount, snapshot.wallCollisionCount,
-                                snapshot.blockCollisionCount)
+            RunKeeper.storeNow(core, snapshot)
             return
         }
         newBest = snapshot.score > bestScore

@@ -3,6 +3,7 @@
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
 #include "app/appsettings.h"
+#include "game/runsummary.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/gamesettlementworker.h"
 #include "settlement/skinservice.h"
@@ -66,7 +67,7 @@ QString ApplicationCore::newGameId() const
 
 bool ApplicationCore::submitGameRecord(const QVariantMap &snapshot)
 {
-    const QString gameId = snapshot.value(QStringLiteral("id")).toString();
+    const QString gameId = RunSummary::idOf(snapshot);
     if (shuttingDown || gameId.isEmpty() || pendingGameIds.contains(gameId))
         return false;
     pendingGameIds.insert(gameId);

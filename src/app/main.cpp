@@ -1,6 +1,7 @@
 #include "app/applicationcore.h"
 #include "app/appsettings.h"
 #include "app/platformmodules.h"
+#include "app/runkeeper.h"
 #include "app/translationcandidates.h"
 #include "game/gamesession.h"
 
@@ -27,6 +28,7 @@ Q_DECL_EXPORT int main(int argc, char *argv[])
     app->setApplicationName(QStringLiteral("harbour-Hoplix"));
 
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 
     int languageIndex = 2;

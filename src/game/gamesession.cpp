@@ -230,7 +230,7 @@ void GameSession::runSteps(int steps, GameAutopilot *pilot)
 void GameSession::finish()
 {
     m_timer.stop();
-    m_snapshot = m_simulation.snapshot(m_gameId, m_modeId, m_startedAt, now());
+    m_snapshot = m_simulation.summary(m_gameId, m_modeId, m_startedAt, now()).toSnapshot();
     m_items->refresh(m_simulation);
     setState(Over);
     emit changed();

@@ -494,21 +494,25 @@ quint64 GameSimulation::stateHash() const
     return hash;
 }
 
-QVariantMap GameSimulation::snapshot(const QString &id, const QString &modeId,
-                                     const QString &startedAt, const QString &endedAt) const
+RunSummary GameSimulation::summary(const QString &id, const QString &modeId,
+                                   const QString &startedAt, const QString &endedAt) const
 {
     const bool died = m_endReason == WallHit || m_endReason == BlockHit || m_endReason == Fall;
-    return {{QStringLiteral("id"), id},
-            {QStringLiteral("modeId"), modeId},
-            {QStringLiteral("score"), score()},
-            {QStringLiteral("jumpCount"), m_jumps},
-            {QStringLiteral("maxSectionJumpCount"), m_maxSectionJumps},
-            {QStringLiteral("wallCollisionCount"), m_wallCollisions},
-            {QStringLiteral("blockCollisionCount"), m_blockCollisions},
-            // Only a death has a place; an abandoned run leaves none.
-            {QStringLiteral("deathWorldY"), died ? QVariant(double(m_deathY) / Unit) : QVariant()},
-            {QStringLiteral("deathWorldX"), died ? QVariant(double(m_deathX) / Unit) : QVariant()},
-            {QStringLiteral("endReason"), endReasonText(m_endReason)},
-            {QStringLiteral("startedAt"), startedAt},
-            {QStringLiteral("endedAt"), endedAt}};
+    RunSummary run;
+    run.id = id;
+    run.modeId = modeId;
+    run.score = score();
+    run.endReason = endReasonText(m_endReason);
+    run.startedAt = startedAt;
+    run.endedAt = endedAt;
+    // Only a death has a place; an abandoned run leaves none.
+    if (died) {
+        run.deathWorldY = double(m_deathY) / Unit;
+        run.deathWorldX = double(m_deathX) / Unit;
+    }
+    run.jumpCount = m_jumps;
+    run.maxSectionJumpCount = m_maxSectionJumps;
+    run.wallCollisionCount = m_wallCollisions;
+    run.blockCollisionCount = m_blockCollisions;
+    return run;
 }

@@ -1,18 +1,18 @@
 #ifndef GAMESIMULATION_H
 #define GAMESIMULATION_H
 
+#include "game/runsummary.h"
 #include "game/towergenerator.h"
 #include "game/towersection.h"
 #include "game/tuning.h"
 
 #include <QString>
-#include <QVariantMap>
 
 // The rules of a run, stepped at a fixed rate. Everything in the world is
 // fixed-point integer arithmetic, so the same seed and the same jumps at
 // the same steps give the same run, bit for bit, on any machine. Knows
 // nothing of time, drawing or storage: a clock feeds it steps, and at the
-// end it describes the run as the snapshot that settlement reads.
+// end it describes the run as the RunSummary that settlement reads.
 class GameSimulation
 {
 public:
@@ -81,8 +81,9 @@ public:
     // A digest of the whole world, to compare runs step by step.
     quint64 stateHash() const;
 
-    QVariantMap snapshot(const QString &id, const QString &modeId, const QString &startedAt,
-                         const QString &endedAt) const;
+    // The run so far (finished, once ended()) as settlement reads it.
+    RunSummary summary(const QString &id, const QString &modeId, const QString &startedAt,
+                       const QString &endedAt) const;
 
 private:
     void applyJump(int side);

@@ -3,6 +3,7 @@
 #include "achievements/achievement.h"
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
+#include "game/runsummary.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/skinservice.h"
 #include "storage/databaseconnection.h"
@@ -13,10 +14,6 @@
 
 #include <QElapsedTimer>
 #include <QList>
-#include <QMetaType>
-
-#include <climits>
-#include <cmath>
 
 namespace {
 
@@ -24,89 +21,25 @@ namespace {
 const int kGroupRuns = 16;
 const qint64 kGroupMilliseconds = 40;
 
-// A text key that is absent or null still has to bind as '' rather than SQL
-// NULL, which the NOT NULL columns refuse.
-QString textValue(const QVariantMap &snapshot, const QString &key)
-{
-    QString text = snapshot.value(key).toString();
-    if (text.isNull())
-        text = QLatin1String("");
-    return text;
-}
-
-// Reads one count of a run. Absent and null read 0. The toolkit's integer
-// conversion wraps or zeroes values that do not fit (4294967301.0 gives 5,
-// "2147483648" gives INT_MIN, 1e20 and NaN give 0, all reported as
-// successful), which would store numbers the player never made; such values,
-// and anything that is not a number at all, are refused instead. Numbers in
-// range keep the toolkit's conversion, so 3.7 becomes 4.
-bool countValue(const QVariantMap &snapshot, const QString &key, int &out)
-{
-    const QVariant value = snapshot.value(key);
-    out = 0;
-    if (value.isNull())
-        return true;
-
-    switch (static_cast<int>(value.type())) {
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        // Keep the toolkit's rounding away from values it cannot hold at all,
-        // then see where it rounded to.
-        const double number = value.toDouble();
-        if (!std::isfinite(number) || std::fabs(number) > 4294967296.0)
-            return false;
-        const qlonglong rounded = value.toLongLong();
-        if (rounded < INT_MIN || rounded > INT_MAX)
-            return false;
-        break;
-    }
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-        if (value.toULongLong() > static_cast<qulonglong>(INT_MAX))
-            return false;
-        break;
-    default: {
-        // Integers of every width, text and bool; lists, maps and anything
-        // else without a conversion to a number fail here.
-        bool ok = false;
-        const qlonglong number = value.toLongLong(&ok);
-        if (!ok || number < INT_MIN || number > INT_MAX)
-            return false;
-        break;
-    }
-    }
-    out = value.toInt();
-    return true;
-}
-
+// The snapshot's reading rules are the game's own (RunSummary), so the
+// quit path that stores a run directly reads it the same way.
 bool fillRecord(const QVariantMap &snapshot, GameRecord &record)
 {
-    int score = 0;
-    int jumpCount = 0;
-    int maxSectionJumpCount = 0;
-    int wallCollisionCount = 0;
-    int blockCollisionCount = 0;
-
-    record.setComponentId(textValue(snapshot, QStringLiteral("id")));
-    record.setModeId(textValue(snapshot, QStringLiteral("modeId")));
-    if (!countValue(snapshot, QStringLiteral("score"), score))
+    RunSummary run;
+    if (!RunSummary::fromSnapshot(snapshot, run))
         return false;
-    record.setScore(score);
-    record.setEndReason(textValue(snapshot, QStringLiteral("endReason")));
-    record.setStartedAt(textValue(snapshot, QStringLiteral("startedAt")));
-    record.setEndedAt(textValue(snapshot, QStringLiteral("endedAt")));
-    record.setDeathWorldY(snapshot.value(QStringLiteral("deathWorldY")));
-    record.setDeathWorldX(snapshot.value(QStringLiteral("deathWorldX")));
-    if (!countValue(snapshot, QStringLiteral("jumpCount"), jumpCount)
-        || !countValue(snapshot, QStringLiteral("maxSectionJumpCount"), maxSectionJumpCount)
-        || !countValue(snapshot, QStringLiteral("wallCollisionCount"), wallCollisionCount)
-        || !countValue(snapshot, QStringLiteral("blockCollisionCount"), blockCollisionCount))
-        return false;
-    record.setJumpCount(jumpCount);
-    record.setMaxSectionJumpCount(maxSectionJumpCount);
-    record.setWallCollisionCount(wallCollisionCount);
-    record.setBlockCollisionCount(blockCollisionCount);
+    record.setComponentId(run.id);
+    record.setModeId(run.modeId);
+    record.setScore(run.score);
+    record.setEndReason(run.endReason);
+    record.setStartedAt(run.startedAt);
+    record.setEndedAt(run.endedAt);
+    record.setDeathWorldY(run.deathWorldY);
+    record.setDeathWorldX(run.deathWorldX);
+    record.setJumpCount(run.jumpCount);
+    record.setMaxSectionJumpCount(run.maxSectionJumpCount);
+    record.setWallCollisionCount(run.wallCollisionCount);
+    record.setBlockCollisionCount(run.blockCollisionCount);
     return true;
 }
 
@@ -153,7 +86,7 @@ void GameSettlementWorker::settlePending()
         QList<Answer> answers;
         if (!DatabaseConnection::initialize()) {
             const QVariantMap snapshot = pending.takeFirst();
-            answers.append({textValue(snapshot, QStringLiteral("id")), false, {}, -1});
+            answers.append({RunSummary::idOf(snapshot), false, {}, -1});
         } else {
             // One write transaction, so one commit to the disk, for the group:
             // the catalogue refresh, then each run in a savepoint of its own
@@ -180,7 +113,7 @@ void GameSettlementWorker::settlePending()
             while (!pending.isEmpty() && !failed && answers.size() < kGroupRuns
                    && clock.elapsed() < kGroupMilliseconds) {
                 const QVariantMap snapshot = pending.takeFirst();
-                Answer answer{textValue(snapshot, QStringLiteral("id")), false, {}, -1};
+                Answer answer{RunSummary::idOf(snapshot), false, {}, -1};
                 failed = !imported || !settleOne(snapshot, achievementService, answer);
                 answers.append(answer);
             }

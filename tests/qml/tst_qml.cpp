@@ -1,4 +1,5 @@
 #include "app/applicationcore.h"
+#include "app/runkeeper.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
     // Never the user's configuration, even before the first case asks for a fresh one.
     TestStorage storage;
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
+    RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",
