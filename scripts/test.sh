@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test through
 # ctest: the native suite, the same suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the storage, catalogue and evaluation tests
-# cross-built for AArch64 under emulation.
+# cross-built for AArch64 under emulation, and the whole suite built against
+# Qt 5.6.3 as the phone has it.
 #
 # HOPLIX_QUICK=1 runs the native suite only, for a quick round while working.
 set -euo pipefail
@@ -32,3 +33,6 @@ echo "sanitizer suite done after $((SECONDS - started)) s"
 
 bash "$root/scripts/aarch64-check.sh"
 echo "AArch64 check done after $((SECONDS - started)) s"
+
+bash "$root/scripts/qt56-check.sh"
+echo "Qt 5.6.3 check done after $((SECONDS - started)) s"

@@ -49,6 +49,15 @@ private slots:
         core.reset(new ApplicationCore);
     }
 
+    // The last facade stops its worker while the application object still
+    // exists: after the test runner returns, the thread would stop and log
+    // into a message handler that is gone.
+    void cleanupTestCase()
+    {
+        core.reset();
+        storage.reset();
+    }
+
     void saveGameRecord()
     {
         ApplicationCore &core = *this->core;

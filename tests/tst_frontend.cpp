@@ -2,6 +2,7 @@
 #include "app/platformmodules.h"
 #include "app/runkeeper.h"
 #include "game/gamesession.h"
+#include "qml/stubs/pagestatus.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickView>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtQml>
@@ -30,8 +30,26 @@ class tst_FrontEnd : public QObject
     std::unique_ptr<TestStorage> storage;
     std::unique_ptr<QQuickView> view;
 
-    QObject *shell() { return child("shellLoader")->property("item").value<QObject *>(); }
-    QObject *child(const char *name) { return view->rootObject()->findChild<QObject *>(name); }
+    QObject *shell()
+    {
+        QObject *loaded = child("shellLoader")->property("item").value<QObject *>();
+        if (!loaded)
+            QTest::qFail("the shell did not load", __FILE__, __LINE__);
+        return loaded ? loaded : &placeholder;
+    }
+    QObject placeholder;
+
+    // A shell that failed to load has none of its items: the test fails
+    // naming the item, and reads on into an empty object instead of crashing.
+    QObject *child(const char *name)
+    {
+        QObject *found = view->rootObject() ? view->rootObject()->findChild<QObject *>(name)
+                                            : nullptr;
+        if (!found)
+            QTest::qFail(qPrintable(QStringLiteral("no item \"%1\"").arg(name)), __FILE__,
+                         __LINE__);
+        return found ? found : &placeholder;
+    }
 
     // Grabs the scene, or one item, once its images have loaded: it must show
     // more than one colour.
@@ -61,6 +79,8 @@ class tst_FrontEnd : public QObject
             QMetaObject::invokeMethod(shell(), "show", Q_ARG(QVariant, QStringLiteral("game")));
         auto *session = qobject_cast<GameSession *>(
                 child("gamePage")->property("session").value<QObject *>());
+        if (!session)
+            return nullptr;
         session->prepare("endless", gameId, "13");
         session->jump(1);
         while (session->cameraY() < 640 && session->state() == GameSession::Running)
@@ -101,8 +121,12 @@ private slots:
         // As start-up does: the engine's modules decide the shell.
         view.reset(new QQuickView);
         view->setResizeMode(QQuickView::SizeRootObjectToView);
-        if (QByteArray(QTest::currentTestFunction()) == "silicaShell")
+        if (QByteArray(QTest::currentTestFunction()) == "silicaShell") {
+            // Only now: once registered, the stand-in's module is importable
+            // in every engine of the process, and the desktop case ran first.
+            PageStatus::registerStandIn();
             view->engine()->addImportPath(QStringLiteral(HOPLIX_QML_STUB_DIR));
+        }
         PlatformModules::expose(view->engine());
         view->setSource(
                 QUrl::fromLocalFile(QStringLiteral(HOPLIX_DATA_DIR "/qml/harbour-hoplix.qml")));
@@ -138,6 +162,7 @@ private slots:
 
         // The last death of the seeded runs (y 1210.5) is marked on the way up.
         GameSession *session = playKnownTower("{played-run}");
+        QVERIFY(session);
         QCOMPARE(session->state(), GameSession::Running);
         grab("game-play");
         session->pause();
@@ -156,6 +181,7 @@ private slots:
 
         // Quitting during a run stores it at once, as abandoned, with its jumps.
         session = playKnownTower();
+        QVERIFY(session);
         QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
         QCOMPARE(sqlText("SELECT end_reason||jump_count FROM game_records WHERE id='{quit-run}'"),
                  "abandoned" + QString::number(session->jumpCount()));
@@ -171,6 +197,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(shell(), "openPage", Q_ARG(QVariant, "achievements")));
         grab("silica-achievements");
         GameSession *session = playKnownTower();
+        QVERIFY(session);
         QCOMPARE(session->state(), GameSession::Running);
         grab("silica-game-play");
         grab("silica-cover", shell()->property("_coverItem").value<QQuickItem *>());
@@ -222,10 +249,15 @@ private slots:
 
         QProcess application;
         // However the checks below end, the application does not outlive the test.
-        const auto stop = qScopeGuard([&application] {
-            application.kill();
-            application.waitForFinished(10000);
-        });
+        struct Stop
+        {
+            QProcess &process;
+            ~Stop()
+            {
+                process.kill();
+                process.waitForFinished(10000);
+            }
+        } stop{application};
         application.setProcessChannelMode(QProcess::MergedChannels);
         application.setProcessEnvironment(environment);
         application.start(program, QStringList());

@@ -185,7 +185,7 @@ private slots:
         run.maxSectionJumpCount = 5;
         QVERIFY(run.jumpCount > 5 && run.score > 0 && run.endReason == "block");
         const QVariantMap snapshot = run.toSnapshot();
-        QCOMPARE(snapshot.keys(),
+        QCOMPARE(QStringList(snapshot.keys()),
                  QStringList({"blockCollisionCount", "deathWorldX", "deathWorldY", "endReason",
                               "endedAt", "id", "jumpCount", "maxSectionJumpCount", "modeId",
                               "score", "startedAt", "wallCollisionCount"}));

@@ -500,7 +500,7 @@ private slots:
         // Clamped at the target; unlocked_at, updated_at and the skin share one timestamp.
         QVERIFY(f->dao.applyProgress("score_500", 600));
         const QStringList parts = row("score_500").split('|');
-        QCOMPARE(parts.mid(0, 2) + parts.mid(3, 1), QStringList({"500", "1", "1"}));
+        QCOMPARE(QStringList(parts.mid(0, 2) + parts.mid(3, 1)), QStringList({"500", "1", "1"}));
         QCOMPARE(parts.at(2), parts.at(4));
         QCOMPARE(sqlText("SELECT is_unlocked||'|'||updated_at FROM skins WHERE "
                          "id='skin_determined'"),

@@ -26,7 +26,16 @@ Item {
     SignalSpy { id: settled; target: core; signalName: "gameSettled" }
     SignalSpy { id: acknowledged; target: core; signalName: "skinRewardsAcknowledged" }
 
+    // Waits, with the event loop running, until the condition holds or the
+    // time is up, then checks it once more; the phone's QtTest has no tryVerify.
+    function waitUntil(test, condition, timeout) {
+        for (var waited = 0; !condition() && waited < timeout; waited += 20)
+            test.wait(20)
+        test.verify(condition(), "condition not met within " + timeout + " ms")
+    }
+
     TestCase {
+        id: gameCase
         name: "GamePage"
         when: windowShown
 
@@ -53,7 +62,7 @@ Item {
                                        "2025-01-31T08:01:00Z"))
             mouseClick(page, 400, 600)
             // The clock moves the world on its own.
-            tryVerify(function() { return page.session.playerY > 40 }, 2000)
+            host.waitUntil(gameCase, function() { return page.session.playerY > 40 }, 2000)
             // Rushing upward ends the run against whatever is overhead.
             for (var i = 0; i < 400 && page.session.state === GameSession.Running; ++i) {
                 page.session.jump(i % 2 ? 1 : -1)
@@ -117,6 +126,7 @@ Item {
     }
 
     TestCase {
+        id: shellCase
         name: "SilicaShell"
         when: windowShown
 
@@ -173,7 +183,7 @@ Item {
             compare(shell.pageStack.depth, 1)
             compare(shell.gamePage, null)
             var reader = coreComponent.createObject(host)
-            tryVerify(function() { return reader.gameRecords("endless").length === 2 }, 10000)
+            host.waitUntil(shellCase, function() { return reader.gameRecords("endless").length === 2 }, 10000)
             compare(reader.gameRecords("endless")[0].endReason, "abandoned")
             reader.destroy()
         }

@@ -2,9 +2,11 @@
 #include "app/runkeeper.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
+#include "stubs/pagestatus.h"
 
 #include <QGuiApplication>
 #include <QQmlEngine>
+#include <QtQml/qqml.h>
 #include <QtQuickTest/quicktest.h>
 
 #include <vector>
@@ -29,6 +31,7 @@ int main(int argc, char **argv)
     qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
+    PageStatus::registerStandIn();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestConfiguration; });

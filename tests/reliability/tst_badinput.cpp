@@ -121,7 +121,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(answers.count(), sent.size(), 240000);
             for (int i = 0; i < sent.size(); ++i) {
                 const QList<QVariant> answer = answers.at(i);
-                QCOMPARE(answer.at(0), sent.at(i).value("id").toString());
+                QCOMPARE(answer.at(0).toString(), sent.at(i).value("id").toString());
                 QCOMPARE(answer.at(3).toInt() >= 0, answer.at(1).toBool());
                 QVERIFY(answer.at(1).toBool() || answer.at(2).toList().isEmpty());
                 if (answer.at(1).toBool())

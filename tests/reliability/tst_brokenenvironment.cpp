@@ -10,12 +10,32 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QSettings>
+#include <QFile>
 #include <QSignalSpy>
 
 #include <random>
 
 namespace {
+
+// The language index in the settings file as it is on disk. Not through
+// QSettings: the phone's Qt keeps what it read of a path and may not notice a
+// rewrite of the same size within the same second.
+int storedLanguage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    QByteArray group;
+    int language = -1;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('['))
+            group = line;
+        else if (group == "[APP_SETTING]" && line.startsWith("LANGUAGE="))
+            language = line.mid(9).toInt();
+    }
+    return language;
+}
 
 // Starts the helper child on a configuration directory of its own, with
 // extra environment variables.
@@ -193,8 +213,7 @@ struct Told
         } else if (ready) {
             found << "database gone";
         }
-        QSettings settings(config + "/config/appSettings.conf", QSettings::IniFormat);
-        if (settings.value("APP_SETTING/LANGUAGE", -1).toInt()
+        if (storedLanguage(config + "/config/appSettings.conf")
             < seen.value("language", {"-1"}).last().toInt())
             found << "language older than " + seen.value("language").last();
         // What was found, without the empty texts and the "ok" of a sound file.
@@ -358,7 +377,7 @@ private slots:
         QStringList problems;
         for (const Event &event : readLog(log)) {
             if (event.kind == 'S' || event.kind == 'D') {
-                // A directory of its own for each image: QSettings caches what it read by path.
+                // A directory of its own for each image.
                 const QString image = storage.path() + "/cut" + QString::number(++cuts);
                 QVERIFY(replay.writeImage(watched, image, torn ? &tear : nullptr));
                 const QStringList found = told.problemsIn(

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Sailfish.Silica 1.0
 
 // Test stand-in: the page stack fills the window, without transitions: pages
 // change status at once and are destroyed when popped, as Silica does with

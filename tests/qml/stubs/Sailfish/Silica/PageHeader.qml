@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Sailfish.Silica 1.0
 
 Text {
     property string title
