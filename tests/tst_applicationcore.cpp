@@ -1,5 +1,6 @@
 #include "app/applicationcore.h"
 #include "app/appsettings.h"
+#include "app/gamerecordmodel.h"
 #include "app/translationcandidates.h"
 #include "testsupport.h"
 
@@ -99,7 +100,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
         QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
-        GameRecordModel *model = core.gameRecordModel();
+        QScopedPointer<GameRecordModel> owned(new GameRecordModel);
+        GameRecordModel *model = owned.data();
+        model->setCore(&core);
         model->setPageSize(2);
         model->setModeId(QStringLiteral("endless"));
         QCOMPARE(model->rowCount(), 2);
@@ -117,6 +120,17 @@ private slots:
         QCOMPARE(settle(core, runSnapshot(QStringLiteral("new"), 3)), QVariant(true));
         QTRY_COMPARE(reset.count(), 1);
         QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
+        QVERIFY(core.saveGameRecord("saved", "endless", 1, "wall", "s", "e"));
+        QCOMPARE(reset.count(), 2);
+        QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("saved"));
+    }
+
+    // The front end's state lives in types of its own: the facade's
+    // meta-object keeps only QObject's objectName.
+    void facadeHasNoProperties()
+    {
+        QCOMPARE(ApplicationCore::staticMetaObject.propertyCount(),
+                 QObject::staticMetaObject.propertyCount());
     }
 
     void lockAtStartPasses_data()

@@ -138,7 +138,6 @@ Rectangle {
                     id: records
                     look: shellLook
                     core: core
-                    revision: root.revision
                     count: recordsList.count
                 }
             }

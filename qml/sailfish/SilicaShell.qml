@@ -143,7 +143,6 @@ ApplicationWindow {
         RecordsPage {
             core: appCore
             look: shellLook
-            revision: window.revision
         }
     }
 

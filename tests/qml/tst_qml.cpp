@@ -1,4 +1,5 @@
 #include "app/applicationcore.h"
+#include "app/qmltypes.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
 
@@ -25,8 +26,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     // Never the user's configuration, even before the first case asks for a fresh one.
     TestStorage storage;
-    qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
-    GameSession::registerQmlTypes();
+    QmlTypes::registerAll();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",
             [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestConfiguration; });
