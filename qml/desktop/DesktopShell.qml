@@ -96,7 +96,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    revision: root.revision
                 }
             }
             ScrollPage {
@@ -107,7 +106,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    revision: root.revision
                     onChanged: root.revision++
                 }
             }
