@@ -18,7 +18,7 @@
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
 #include "app/applicationcore.h"
-#include "app/runkeeper.h"
+#include "app/qmltypes.h"
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
@@ -635,8 +635,7 @@ void runsPage()
                                               + QStringLiteral("/RunsView.qml")));
         QElapsedTimer timer;
         timer.start();
-        // From the first page, as the first opening after a settlement.
-        core.gameRecordModel()->refresh();
+        // Each page makes its own list, read from the first page.
         QObject *object = component.beginCreate(engine.rootContext());
         auto *page = qobject_cast<QQuickItem *>(object);
         if (!page) {
@@ -903,9 +902,7 @@ int main(int argc, char **argv)
     if (wanted("simulation"))
         simulation();
     if (wanted("pages")) {
-        qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
-        RunKeeper::registerQmlType();
-        GameSession::registerQmlTypes();
+        QmlTypes::registerAll();
         gamePages();
     }
     printTable();

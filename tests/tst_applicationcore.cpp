@@ -1,6 +1,11 @@
+#include "app/achievementlistmodel.h"
 #include "app/applicationcore.h"
 #include "app/appsettings.h"
+#include "app/bestscores.h"
+#include "app/frontendsettings.h"
+#include "app/gamerecordmodel.h"
 #include "app/translationcandidates.h"
+#include "app/wornskin.h"
 #include "testsupport.h"
 
 #include <QSettings>
@@ -108,7 +113,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(core.saveGameRecord(QString::number(i), "endless", i, "wall", "s", "e", 1.5));
         QVERIFY(core.saveGameRecord("elsewhere", "other", 9, "wall", "s", "e"));
-        GameRecordModel *model = core.gameRecordModel();
+        QScopedPointer<GameRecordModel> owned(new GameRecordModel);
+        GameRecordModel *model = owned.data();
+        model->setCore(&core);
         model->setPageSize(2);
         model->setModeId(QStringLiteral("endless"));
         QCOMPARE(model->rowCount(), 2);
@@ -126,6 +133,118 @@ private slots:
         QCOMPARE(settle(core, runSnapshot(QStringLiteral("new"), 3)), QVariant(true));
         QTRY_COMPARE(reset.count(), 1);
         QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("new"));
+        QVERIFY(core.saveGameRecord("saved", "endless", 1, "wall", "s", "e"));
+        QCOMPARE(reset.count(), 2);
+        QCOMPARE(model->data(model->index(0), roles.key("componentId")), QVariant("saved"));
+    }
+
+    // The front end's state lives in types of its own: the facade's
+    // meta-object keeps only QObject's objectName.
+    void facadeHasNoProperties()
+    {
+        QCOMPARE(ApplicationCore::staticMetaObject.propertyCount(),
+                 QObject::staticMetaObject.propertyCount());
+    }
+
+    void stateFollowsStoredRuns_data()
+    {
+        QTest::addColumn<bool>("settled");
+        QTest::newRow("settled on the worker") << true;
+        QTest::newRow("saved on the GUI thread") << false;
+    }
+    // The best score and the achievement list re-read themselves after a run
+    // is stored, by either path, without anyone asking.
+    void stateFollowsStoredRuns()
+    {
+        QFETCH(bool, settled);
+        ApplicationCore &core = *this->core;
+        BestScores scores;
+        scores.setCore(&core);
+        AchievementListModel achievements;
+        achievements.setCore(&core);
+        QCOMPARE(scores.endless(), 0);
+        QVERIFY(achievements.available());
+        QSignalSpy scoresChanged(&scores, &BestScores::changed);
+        QSignalSpy listReset(&achievements, &QAbstractItemModel::modelReset);
+
+        if (settled)
+            QCOMPARE(settle(core, runSnapshot("run", 60)), QVariant(true));
+        else
+            QVERIFY(core.saveGameRecord("run", "endless", 60, "wall", "s", "e"));
+        QTRY_VERIFY(scoresChanged.count() > 0);
+        QCOMPARE(scores.endless(), 60);
+        QCOMPARE(scores.daily(), 0);
+        QCOMPARE(scores.of(QString()), 60);
+        QVERIFY(listReset.count() > 0);
+        bool unlocked = false;
+        for (int row = 0; row < achievements.rowCount(); ++row) {
+            const QModelIndex index = achievements.index(row);
+            const QVariantMap item
+                    = achievements.data(index, AchievementListModel::AchievementRole).toMap();
+            if (item.value("code") == "score_50") {
+                unlocked = item.value("unlocked").toBool();
+                QCOMPARE(achievements.data(index, AchievementListModel::RewardSkinPathRole),
+                         QVariant("qrc:/assets/skins/confident.png"));
+            }
+        }
+        QVERIFY(unlocked);
+    }
+
+    // A skin worn through one state object shows in every other at once; a
+    // locked one is refused and changes nothing.
+    void wornSkin()
+    {
+        ApplicationCore &core = *this->core;
+        WornSkin chooser;
+        chooser.setCore(&core);
+        WornSkin other;
+        other.setCore(&core);
+        QCOMPARE(other.skinId(), QString("default"));
+        QSignalSpy changed(&other, &WornSkin::changed);
+        QVERIFY(!chooser.wear("clown"));
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(core.unlockSkin("clown"));
+        QVERIFY(chooser.wear("clown"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(other.skinId(), QString("clown"));
+        QCOMPARE(other.imageUrl(), QUrl("qrc:/assets/skins/clown.png"));
+    }
+
+    void frontEndSettings_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QVariant>("initial");
+        QTest::addColumn<QVariant>("chosen");
+        QTest::newRow("language") << QByteArray("languageIndex") << QVariant(2) << QVariant(4);
+        QTest::newRow("sound") << QByteArray("soundEnabled") << QVariant(true) << QVariant(false);
+        QTest::newRow("volume") << QByteArray("soundVolume") << QVariant(0.8) << QVariant(0.25);
+        QTest::newRow("vibration")
+                << QByteArray("vibrationEnabled") << QVariant(true) << QVariant(false);
+        QTest::newRow("motion") << QByteArray("reducedMotion") << QVariant(false) << QVariant(true);
+    }
+    // Each setting starts at its default, holds its type, tells every reader
+    // at once and is there again for the facade of the next start.
+    void frontEndSettings()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QVariant, initial);
+        QFETCH(QVariant, chosen);
+        FrontEndSettings writer;
+        writer.setCore(core.get());
+        FrontEndSettings reader;
+        reader.setCore(core.get());
+        QCOMPARE(reader.property(name), initial);
+        QSignalSpy changed(&reader, &FrontEndSettings::changed);
+        QVERIFY(writer.setProperty(name, chosen));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(reader.property(name), chosen);
+
+        core.reset();
+        core.reset(new ApplicationCore);
+        FrontEndSettings later;
+        later.setCore(core.get());
+        QCOMPARE(later.property(name), chosen);
+        QCOMPARE(later.property(name).userType(), initial.userType());
     }
 
     void lockAtStartPasses_data()

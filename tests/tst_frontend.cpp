@@ -1,6 +1,6 @@
 #include "app/applicationcore.h"
 #include "app/platformmodules.h"
-#include "app/runkeeper.h"
+#include "app/qmltypes.h"
 #include "game/gamesession.h"
 #include "qml/stubs/pagestatus.h"
 #include "testsupport.h"
@@ -94,9 +94,7 @@ class tst_FrontEnd : public QObject
 private slots:
     void initTestCase()
     {
-        qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
-        RunKeeper::registerQmlType();
-        GameSession::registerQmlTypes();
+        QmlTypes::registerAll();
         previousHandler = qInstallMessageHandler(
                 [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
                     if (type != QtDebugMsg && type != QtInfoMsg)

@@ -96,7 +96,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    revision: root.revision
                 }
             }
             ScrollPage {
@@ -107,7 +106,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    revision: root.revision
                     onChanged: root.revision++
                 }
             }
@@ -138,7 +136,6 @@ Rectangle {
                     id: records
                     look: shellLook
                     core: core
-                    revision: root.revision
                     count: recordsList.count
                 }
             }

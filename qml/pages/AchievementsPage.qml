@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -10,25 +11,11 @@ Column {
 
     property var core
     property QtObject look: Look {}
-    property int revision: 0
-    property var list: ({ "ok": false, "items": [] })
-    property var skinPaths: ({})
-
-    function reload() {
-        if (!core)
-            return
-        list = core.achievements()
-        var paths = {}
-        var skins = core.skins()
-        for (var i = 0; i < skins.length; ++i)
-            paths[skins[i].componentId] = skins[i].skinPath
-        skinPaths = paths
+    readonly property AchievementListModel list: AchievementListModel {
+        core: page.core
     }
 
     spacing: look.spacing
-    onRevisionChanged: reload()
-    onVisibleChanged: if (visible) reload()
-    Component.onCompleted: reload()
 
     Names {
         id: names
@@ -37,17 +24,18 @@ Column {
     Text {
         width: parent.width
         wrapMode: Text.Wrap
-        visible: !page.list.ok
+        visible: !page.list.available
         text: qsTr("Achievements are not available right now.")
         font.pixelSize: look.fontNormal
         color: look.bad
     }
 
     Repeater {
-        model: page.list.items
+        model: page.list
 
         Rectangle {
-            readonly property bool hidden: !modelData.showCondition && !modelData.unlocked
+            readonly property var item: model.achievement
+            readonly property bool hidden: !item.showCondition && !item.unlocked
             width: page.width
             height: Math.max(entry.height, badge.height) + 2 * look.spacing
             radius: look.radius
@@ -59,8 +47,8 @@ Column {
                 anchors.verticalCenter: parent.verticalCenter
                 width: look.iconSize
                 height: width
-                locked: !modelData.unlocked
-                source: page.skinPaths[modelData.rewardSkinId] || ""
+                locked: !item.unlocked
+                source: model.rewardSkinPath
             }
 
             Column {
@@ -79,35 +67,35 @@ Column {
                     Text {
                         width: parent.width - stateLabel.width - look.spacing
                         elide: Text.ElideRight
-                        text: names.achievementTitle(modelData.code)
+                        text: names.achievementTitle(item.code)
                         font.pixelSize: look.fontNormal
                         font.bold: true
                         color: look.text
                     }
                     Text {
                         id: stateLabel
-                        text: modelData.unlocked ? qsTr("Unlocked") : qsTr("Locked")
+                        text: item.unlocked ? qsTr("Unlocked") : qsTr("Locked")
                         font.pixelSize: look.fontSmall
-                        color: modelData.unlocked ? look.good : look.secondaryText
+                        color: item.unlocked ? look.good : look.secondaryText
                     }
                 }
                 Text {
                     width: parent.width
                     wrapMode: Text.Wrap
-                    text: hidden ? "???" : names.condition(modelData)
+                    text: hidden ? "???" : names.condition(item)
                     font.pixelSize: look.fontSmall
                     color: look.secondaryText
                 }
                 ProgressBar {
                     look: page.look
                     width: parent.width
-                    value: modelData.progressValue
-                    maximum: modelData.targetValue
+                    value: item.progressValue
+                    maximum: item.targetValue
                 }
                 Text {
                     text: hidden ? qsTr("Progress: ???")
-                                 : qsTr("Progress: %1 / %2").arg(modelData.progressValue)
-                                   .arg(modelData.targetValue)
+                                 : qsTr("Progress: %1 / %2").arg(item.progressValue)
+                                   .arg(item.targetValue)
                     font.pixelSize: look.fontSmall
                     color: look.secondaryText
                 }

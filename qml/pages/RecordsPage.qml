@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -13,8 +14,11 @@ QtObject {
     property var core
     property QtObject look: Look {}
     property int count: 0
-    readonly property var model: core ? core.gameRecordModel : null
-    property int revision: 0
+    readonly property GameRecordModel model: GameRecordModel {
+        core: page.core
+        modeId: page.mode
+        onModelReset: page.reload()
+    }
     property string mode: "endless"
     property int bestScore: 0
     property var deathPosition
@@ -22,13 +26,11 @@ QtObject {
     function reload() {
         if (!core)
             return
-        core.gameRecordModel.modeId = mode
         bestScore = core.highestScore(mode)
         deathPosition = core.latestDeathPosition(mode)
     }
 
     onModeChanged: reload()
-    onRevisionChanged: reload()
     Component.onCompleted: reload()
 
     property QtObject names: Names {}

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -9,12 +10,14 @@ Column {
 
     property var core
     property QtObject look: Look {}
-    property int language: 2
+    readonly property FrontEndSettings settings: FrontEndSettings {
+        core: page.core
+    }
+    readonly property int language: settings.languageIndex
     // Says which translation is in use; each translation names its own language.
     readonly property string interfaceLanguage: qsTr("Language of this interface: English")
 
     spacing: look.spacing
-    onCoreChanged: if (core) language = core.appSetting("APP_SETTING", "LANGUAGE", 2)
 
     SectionHeader {
         look: page.look
@@ -74,10 +77,7 @@ Column {
 
             MouseArea {
                 anchors.fill: parent
-                onClicked: {
-                    page.core.setAppSetting("APP_SETTING", "LANGUAGE", index)
-                    page.language = index
-                }
+                onClicked: page.settings.languageIndex = index
             }
         }
     }

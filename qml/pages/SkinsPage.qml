@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -9,8 +10,12 @@ Column {
 
     property var core
     property QtObject look: Look {}
-    property int revision: 0
     property var skins: []
+    readonly property WornSkin worn: WornSkin {
+        core: page.core
+        // A choice made anywhere else shows here too.
+        onChanged: page.reload()
+    }
     property string status: ""
     signal changed()
 
@@ -23,7 +28,7 @@ Column {
     function choose(skin) {
         if (!skin.unlocked) {
             status = qsTr("Locked: an achievement unlocks it.")
-        } else if (core.selectSkin(skin.skinId)) {
+        } else if (worn.wear(skin.skinId)) {
             status = qsTr("Now wearing %1.").arg(skin.skinName)
             changed()
         } else {
@@ -32,7 +37,6 @@ Column {
     }
 
     spacing: look.spacing
-    onRevisionChanged: reload()
     onVisibleChanged: if (visible) reload()
     Component.onCompleted: reload()
 

@@ -9,13 +9,11 @@ Page {
 
     property var core
     property QtObject look
-    property int revision: 0
 
     Shared.RecordsPage {
         id: records
         look: page.look
         core: page.core
-        revision: page.revision
         count: list.count
     }
 

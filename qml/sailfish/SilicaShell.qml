@@ -132,7 +132,6 @@ ApplicationWindow {
         ViewPage {
             core: appCore
             look: shellLook
-            revision: window.revision
             hub: developerHub
             onEdited: window.revision++
         }
@@ -143,7 +142,6 @@ ApplicationWindow {
         RecordsPage {
             core: appCore
             look: shellLook
-            revision: window.revision
         }
     }
 

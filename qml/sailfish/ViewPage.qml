@@ -13,7 +13,6 @@ Page {
     property alias title: header.title
     property var core
     property QtObject look
-    property int revision: 0
     // Relays the facade's answers to the developer page.
     property QtObject hub
     signal edited()
@@ -48,7 +47,6 @@ Page {
         Shared.AchievementsPage {
             look: page.look
             core: page.core
-            revision: page.revision
         }
     }
 
@@ -57,7 +55,6 @@ Page {
         Shared.SkinsPage {
             look: page.look
             core: page.core
-            revision: page.revision
             onChanged: page.edited()
         }
     }

@@ -3,6 +3,7 @@
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
 #include "app/appsettings.h"
+#include "app/localchanges.h"
 #include "game/runsummary.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/gamesettlementworker.h"
@@ -25,7 +26,6 @@ ApplicationCore::ApplicationCore(QObject *parent)
     , achievementService(nullptr)
     , workerThread(nullptr)
     , worker(nullptr)
-    , recordModel(nullptr)
     , shuttingDown(false)
 {
     const bool databaseReady = DatabaseConnection::initialize();
@@ -86,6 +86,7 @@ bool ApplicationCore::acknowledgeSkinRewards(const QString &requestId, const QVa
 void ApplicationCore::setAppSetting(const QString &group, const QString &key, const QVariant &value)
 {
     settings->setValue(group, key, value);
+    LocalChanges::instance()->announceSettingWritten(group, key);
 }
 
 QVariant ApplicationCore::appSetting(const QString &group, const QString &key,
@@ -123,8 +124,8 @@ bool ApplicationCore::saveGameRecord(const QString &componentId, const QString &
     const bool saved
             = achievementsAvailable() && achievementService->recordGame(record, gameRecordService);
     delete record;
-    if (saved && recordModel)
-        recordModel->refresh();
+    if (saved)
+        LocalChanges::instance()->announceRunStored();
     return saved;
 }
 
@@ -156,22 +157,18 @@ QVariantList ApplicationCore::skins()
 
 bool ApplicationCore::selectSkin(const QString &skinId)
 {
-    return skinService->selectSkin(skinId);
+    const bool worn = skinService->selectSkin(skinId);
+    if (worn)
+        LocalChanges::instance()->announceSkinsChanged();
+    return worn;
 }
 
 bool ApplicationCore::unlockSkin(const QString &skinId)
 {
-    return skinService->unlockSkin(skinId);
-}
-
-GameRecordModel *ApplicationCore::gameRecordModel()
-{
-    // Nothing is read here: the page sets its mode first, and the view
-    // fetches the first page when it needs rows. A read now, for every mode,
-    // would sort all stored runs on the GUI thread for nothing.
-    if (!recordModel)
-        recordModel = new GameRecordModel(this);
-    return recordModel;
+    const bool unlocked = skinService->unlockSkin(skinId);
+    if (unlocked)
+        LocalChanges::instance()->announceSkinsChanged();
+    return unlocked;
 }
 
 bool ApplicationCore::achievementsAvailable()
@@ -202,8 +199,6 @@ void ApplicationCore::startWorker()
             [this](const QString &gameId, bool success, const QVariantList &rewards,
                    int bestScore) {
                 pendingGameIds.remove(gameId);
-                if (success && recordModel)
-                    recordModel->refreshSoon();
                 emit gameSettled(gameId, success, rewards, bestScore);
             },
             Qt::QueuedConnection);

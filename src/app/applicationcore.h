@@ -1,8 +1,6 @@
 #ifndef APPLICATIONCORE_H
 #define APPLICATIONCORE_H
 
-#include "app/gamerecordmodel.h"
-
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -23,9 +21,6 @@ class SkinService;
 class ApplicationCore : public QObject
 {
     Q_OBJECT
-    // The stored runs of a mode as a list model that reads page by page
-    // (set its modeId); refreshed after every stored run.
-    Q_PROPERTY(GameRecordModel *gameRecordModel READ gameRecordModel CONSTANT)
 public:
     explicit ApplicationCore(QObject *parent = nullptr);
     ~ApplicationCore() override;
@@ -52,9 +47,6 @@ public:
     Q_INVOKABLE bool selectSkin(const QString &skinId);
     Q_INVOKABLE bool unlockSkin(const QString &skinId);
 
-    // Made on first use, so a front end that never lists runs never reads them.
-    GameRecordModel *gameRecordModel();
-
 signals:
     void initialized();
     void settlementRequested(const QVariantMap &snapshot);
@@ -75,7 +67,6 @@ private:
     AchievementService *achievementService;
     QThread *workerThread;
     GameSettlementWorker *worker;
-    GameRecordModel *recordModel;
     QSet<QString> pendingGameIds;
     bool shuttingDown;
 };

@@ -1,5 +1,8 @@
 #include "app/gamerecordmodel.h"
 
+#include "app/applicationcore.h"
+#include "app/localchanges.h"
+
 namespace {
 
 // Enough rows to fill a phone screen a few times over.
@@ -32,6 +35,30 @@ GameRecordModel::GameRecordModel(QObject *parent)
         roles.insert(role++, QByteArray(key));
         this->keys << QLatin1String(key);
     }
+    connect(LocalChanges::instance(), &LocalChanges::runStored, this, &GameRecordModel::refresh);
+}
+
+ApplicationCore *GameRecordModel::core() const
+{
+    return facade.data();
+}
+
+void GameRecordModel::setCore(ApplicationCore *core)
+{
+    if (core == facade)
+        return;
+    if (facade)
+        disconnect(facade.data(), nullptr, this, nullptr);
+    facade = core;
+    if (facade)
+        connect(facade.data(), &ApplicationCore::gameSettled, this, &GameRecordModel::onSettled);
+    emit coreChanged();
+}
+
+void GameRecordModel::onSettled(const QString &, bool success)
+{
+    if (success)
+        refreshSoon();
 }
 
 void GameRecordModel::setModeId(const QString &modeId)

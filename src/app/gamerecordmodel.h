@@ -4,6 +4,7 @@
 #include "storage/gamerecorddao.h"
 
 #include <QAbstractListModel>
+#include <QPointer>
 #include <QStringList>
 #include <QVariantMap>
 #include <QVector>
@@ -12,16 +13,22 @@
 // list: it reads a page at a time as the view scrolls (canFetchMore and
 // fetchMore), so opening the list costs one page however many runs are
 // stored. Its roles are named like the keys of a record map ("score",
-// "endReason", ...). Lives on the GUI thread, on that thread's connection;
-// ApplicationCore refreshes it after every stored run.
+// "endReason", ...). Lives on the GUI thread, on that thread's connection,
+// and refreshes itself after every run stored: settled through its core, or
+// saved synchronously by anyone.
+class ApplicationCore;
+
 class GameRecordModel : public QAbstractListModel
 {
     Q_OBJECT
+    Q_PROPERTY(ApplicationCore *core READ core WRITE setCore NOTIFY coreChanged)
     Q_PROPERTY(QString modeId READ modeId WRITE setModeId NOTIFY modeIdChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 public:
     explicit GameRecordModel(QObject *parent = nullptr);
 
+    ApplicationCore *core() const;
+    void setCore(ApplicationCore *core);
     QString modeId() const { return mode; }
     void setModeId(const QString &modeId);
     // Runs read so far.
@@ -42,10 +49,14 @@ public:
     void refreshSoon();
 
 signals:
+    void coreChanged();
     void modeIdChanged();
     void countChanged();
 
 private:
+    void onSettled(const QString &gameId, bool success);
+
+    QPointer<ApplicationCore> facade;
     QString mode;
     QVector<QVariantMap> rows;
     GameRecordDao dao;

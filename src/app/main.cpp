@@ -1,9 +1,7 @@
-#include "app/applicationcore.h"
 #include "app/appsettings.h"
 #include "app/platformmodules.h"
-#include "app/runkeeper.h"
+#include "app/qmltypes.h"
 #include "app/translationcandidates.h"
-#include "game/gamesession.h"
 
 #include <sailfishapp.h>
 
@@ -27,9 +25,7 @@ Q_DECL_EXPORT int main(int argc, char *argv[])
     app->setOrganizationName(QStringLiteral("org.hoplix"));
     app->setApplicationName(QStringLiteral("harbour-Hoplix"));
 
-    qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
-    RunKeeper::registerQmlType();
-    GameSession::registerQmlTypes();
+    QmlTypes::registerAll();
 
     int languageIndex = 2;
     {

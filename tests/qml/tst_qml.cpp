@@ -1,5 +1,5 @@
 #include "app/applicationcore.h"
-#include "app/runkeeper.h"
+#include "app/qmltypes.h"
 #include "game/gamesession.h"
 #include "testsupport.h"
 #include "stubs/pagestatus.h"
@@ -28,9 +28,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     // Never the user's configuration, even before the first case asks for a fresh one.
     TestStorage storage;
-    qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
-    RunKeeper::registerQmlType();
-    GameSession::registerQmlTypes();
+    QmlTypes::registerAll();
     PageStatus::registerStandIn();
     qmlRegisterSingletonType<TestConfiguration>(
             "org.hoplix.test", 1, 0, "TestConfiguration",

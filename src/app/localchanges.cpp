@@ -1,0 +1,7 @@
+#include "app/localchanges.h"
+
+LocalChanges *LocalChanges::instance()
+{
+    static LocalChanges changes;
+    return &changes;
+}

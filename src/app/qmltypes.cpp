@@ -1,0 +1,25 @@
+#include "app/qmltypes.h"
+
+#include "app/achievementlistmodel.h"
+#include "app/applicationcore.h"
+#include "app/bestscores.h"
+#include "app/frontendsettings.h"
+#include "app/gamerecordmodel.h"
+#include "app/runkeeper.h"
+#include "app/wornskin.h"
+#include "game/gamesession.h"
+
+#include <QtQml>
+
+void QmlTypes::registerAll()
+{
+    const char *const uri = "org.hoplix.hoplix";
+    qmlRegisterType<ApplicationCore>(uri, 1, 0, "ApplicationCore");
+    qmlRegisterType<GameRecordModel>(uri, 1, 0, "GameRecordModel");
+    qmlRegisterType<WornSkin>(uri, 1, 0, "WornSkin");
+    qmlRegisterType<BestScores>(uri, 1, 0, "BestScores");
+    qmlRegisterType<AchievementListModel>(uri, 1, 0, "AchievementListModel");
+    qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
+    RunKeeper::registerQmlType();
+    GameSession::registerQmlTypes();
+}
