@@ -7,7 +7,8 @@ QtObject {
     property ThemeEffect weak: ThemeEffect { effect: "PressWeak" }
     property ThemeEffect press: ThemeEffect { effect: "Press" }
     property ThemeEffect strong: ThemeEffect { effect: "PressStrong" }
-    readonly property bool supported: press.supported
+    // ThemeEffect does not say when `supported` changes: read once.
+    property bool supported: false
 
     function buzz(kind) {
         var effect = kind === "strong" ? strong : kind === "press" ? press
@@ -17,4 +18,6 @@ QtObject {
         effect.play();
         return true;
     }
+
+    Component.onCompleted: supported = press.supported
 }
