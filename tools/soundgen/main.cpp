@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -59,34 +60,57 @@ std::vector<Cue> cues()
 {
     std::vector<Cue> all;
     all.push_back({"jump", 0.14, {{0, 0.14, 330, 700, Triangle, 0.55, 0.07}}});
-    all.push_back({"bump-wall", 0.09,
+    all.push_back({"bump-wall",
+                   0.09,
                    {{0, 0.09, 150, 90, Sine, 0.8, 0.03}, {0, 0.02, 0, 0, Noise, 0.25, 0.008}}});
-    all.push_back({"bump-block", 0.1,
-                   {{0, 0.1, 260, 190, Triangle, 0.6, 0.035}, {0, 0.015, 0, 0, Noise, 0.3, 0.006}}});
-    all.push_back({"hit", 0.35,
-                   {{0, 0.35, 190, 55, Sine, 0.9, 0.12}, {0, 0.12, 0, 0, Noise, 0.5, 0.04},
+    all.push_back(
+            {"bump-block",
+             0.1,
+             {{0, 0.1, 260, 190, Triangle, 0.6, 0.035}, {0, 0.015, 0, 0, Noise, 0.3, 0.006}}});
+    all.push_back({"hit",
+                   0.35,
+                   {{0, 0.35, 190, 55, Sine, 0.9, 0.12},
+                    {0, 0.12, 0, 0, Noise, 0.5, 0.04},
                     {0, 0.2, 380, 110, Triangle, 0.3, 0.06}}});
-    all.push_back({"fall", 0.55,
-                   {{0, 0.55, A5, 110, Triangle, 0.55, 0.3}, {0.4, 0.15, 90, 50, Sine, 0.7, 0.06}}});
-    all.push_back({"shield", 0.3,
-                   {{0, 0.3, A5, E5, Sine, 0.5, 0.12}, {0, 0.3, E6, C6, Sine, 0.25, 0.09},
+    all.push_back(
+            {"fall",
+             0.55,
+             {{0, 0.55, A5, 110, Triangle, 0.55, 0.3}, {0.4, 0.15, 90, 50, Sine, 0.7, 0.06}}});
+    all.push_back({"shield",
+                   0.3,
+                   {{0, 0.3, A5, E5, Sine, 0.5, 0.12},
+                    {0, 0.3, E6, C6, Sine, 0.25, 0.09},
                     {0, 0.03, 0, 0, Noise, 0.2, 0.01}}});
-    all.push_back({"dash", 0.25,
-                   {{0, 0.25, 220, 1200, Triangle, 0.45, 0.12}, {0, 0.2, 0, 0, Noise, 0.12, 0.08}}});
-    all.push_back({"clear", 0.34,
-                   {{0, 0.1, C5, C5, Triangle, 0.5, 0.06}, {0.08, 0.1, E5, E5, Triangle, 0.5, 0.06},
-                    {0.16, 0.18, G5, G5, Triangle, 0.5, 0.08}, {0.16, 0.18, C6, C6, Sine, 0.2, 0.08}}});
-    all.push_back({"shield-pickup", 0.32,
-                   {{0, 0.1, G4, G4, Sine, 0.5, 0.07}, {0.08, 0.1, D5, D5, Sine, 0.5, 0.07},
-                    {0.16, 0.16, G5, G5, Sine, 0.5, 0.09}, {0.16, 0.16, D5 * 2, D5 * 2, Sine, 0.2, 0.06}}});
+    all.push_back(
+            {"dash",
+             0.25,
+             {{0, 0.25, 220, 1200, Triangle, 0.45, 0.12}, {0, 0.2, 0, 0, Noise, 0.12, 0.08}}});
+    all.push_back({"clear",
+                   0.34,
+                   {{0, 0.1, C5, C5, Triangle, 0.5, 0.06},
+                    {0.08, 0.1, E5, E5, Triangle, 0.5, 0.06},
+                    {0.16, 0.18, G5, G5, Triangle, 0.5, 0.08},
+                    {0.16, 0.18, C6, C6, Sine, 0.2, 0.08}}});
+    all.push_back({"shield-pickup",
+                   0.32,
+                   {{0, 0.1, G4, G4, Sine, 0.5, 0.07},
+                    {0.08, 0.1, D5, D5, Sine, 0.5, 0.07},
+                    {0.16, 0.16, G5, G5, Sine, 0.5, 0.09},
+                    {0.16, 0.16, D5 * 2, D5 * 2, Sine, 0.2, 0.06}}});
     all.push_back({"section", 0.12, {{0, 0.12, C6, C6, Sine, 0.22, 0.04}}});
-    all.push_back({"best", 0.55,
-                   {{0, 0.1, C5, C5, Triangle, 0.45, 0.07}, {0.09, 0.1, E5, E5, Triangle, 0.45, 0.07},
-                    {0.18, 0.1, G5, G5, Triangle, 0.45, 0.07}, {0.27, 0.28, C6, C6, Triangle, 0.5, 0.14},
+    all.push_back({"best",
+                   0.55,
+                   {{0, 0.1, C5, C5, Triangle, 0.45, 0.07},
+                    {0.09, 0.1, E5, E5, Triangle, 0.45, 0.07},
+                    {0.18, 0.1, G5, G5, Triangle, 0.45, 0.07},
+                    {0.27, 0.28, C6, C6, Triangle, 0.5, 0.14},
                     {0.27, 0.28, E6, E6, Sine, 0.15, 0.1}}});
-    all.push_back({"reward", 0.55,
-                   {{0, 0.09, A4, A4, Sine, 0.45, 0.06}, {0.08, 0.09, D5, D5, Sine, 0.45, 0.06},
-                    {0.16, 0.09, A5, A5, Sine, 0.45, 0.06}, {0.24, 0.31, E6, E6, Sine, 0.35, 0.12},
+    all.push_back({"reward",
+                   0.55,
+                   {{0, 0.09, A4, A4, Sine, 0.45, 0.06},
+                    {0.08, 0.09, D5, D5, Sine, 0.45, 0.06},
+                    {0.16, 0.09, A5, A5, Sine, 0.45, 0.06},
+                    {0.24, 0.31, E6, E6, Sine, 0.35, 0.12},
                     {0.24, 0.31, A5, A5, Triangle, 0.3, 0.14}}});
     all.push_back({"button", 0.045, {{0, 0.045, 1500, 1200, Sine, 0.3, 0.012}}});
     return all;
