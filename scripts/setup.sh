@@ -9,6 +9,7 @@ packages=(
     qtbase5-dev qtdeclarative5-dev qttools5-dev-tools qttools5-dev
     libqt5sql5-sqlite libqt5svg5 libqt5svg5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
+    qml-module-qtmultimedia qml-module-qtfeedback
     qtdeclarative5-dev-tools
     libsqlite3-dev sqlite3
     rpm python3 binutils

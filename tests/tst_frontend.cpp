@@ -105,8 +105,11 @@ private slots:
 
     void init()
     {
-        if (QByteArray(QTest::currentTestFunction()) == "startsFrontEnd")
-            return; // the application, in a process of its own
+        const QByteArray function = QTest::currentTestFunction();
+        if (function == "startsFrontEnd" || function == "soundAndTouch") {
+            messages.clear();
+            return; // the application in a process of its own; an engine of its own
+        }
         storage.reset(new TestStorage);
         // Runs stored before the front end starts, so that every page has
         // something to show; the 60 leaves a reward waiting.
@@ -207,6 +210,56 @@ private slots:
     // The real application, started offscreen with its own configuration
     // directory: it must report that its front end is up, in the language
     // the settings (or the system locale) ask for.
+    // The sound and vibration components with the real QtMultimedia and
+    // QtFeedback (installed by the setup script), and as where they are
+    // absent: both load, without a warning.
+    void soundAndTouch_data()
+    {
+        QTest::addColumn<bool>("modulesPresent");
+        QTest::newRow("real modules") << true;
+        QTest::newRow("modules absent") << false;
+    }
+
+    void soundAndTouch()
+    {
+        QFETCH(bool, modulesPresent);
+        QQmlEngine engine;
+        QVariantMap modules = PlatformModules::probe(&engine);
+        if (modulesPresent
+            && (!modules.value("multimedia").toBool() || !modules.value("feedback").toBool()))
+            QFAIL("QtMultimedia 5.6 or QtFeedback 5.0 is not importable (run scripts/setup.sh)");
+        if (!modulesPresent) {
+            modules.insert("multimedia", false);
+            modules.insert("feedback", false);
+        }
+        engine.rootContext()->setContextProperty(QStringLiteral("platformModules"), modules);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick 2.6\nimport \"components\"\n"
+                          "Item { property var sounds: GameSounds {}\n"
+                          "       property var haptics: Haptics {} }\n",
+                          QUrl::fromLocalFile(QStringLiteral(HOPLIX_DATA_DIR "/qml/probe.qml")));
+        std::unique_ptr<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        QObject *sounds = root->property("sounds").value<QObject *>();
+        QObject *haptics = root->property("haptics").value<QObject *>();
+        QCOMPARE(sounds->property("ready").toBool(), modulesPresent);
+        QVariant played;
+        QVERIFY(QMetaObject::invokeMethod(sounds, "play", Q_RETURN_ARG(QVariant, played),
+                                          Q_ARG(QVariant, QStringLiteral("button"))));
+        QCOMPARE(played.toBool(), modulesPresent);
+        QVERIFY(QMetaObject::invokeMethod(haptics, "buzz", Q_RETURN_ARG(QVariant, played),
+                                          Q_ARG(QVariant, QStringLiteral("weak"))));
+        if (!modulesPresent)
+            QVERIFY(!played.toBool());
+        QTest::qWait(100);
+        // A machine without a sound server: the audio backend says so, which
+        // is the machine's state, not the front end's.
+        for (int i = messages.size() - 1; i >= 0; --i) {
+            if (messages.at(i).startsWith(QLatin1String("PulseAudioService:")))
+                messages.removeAt(i);
+        }
+    }
+
     void startsFrontEnd_data()
     {
         // The stored language index, the locale, the language the front end

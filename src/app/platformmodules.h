@@ -11,7 +11,8 @@ class QQmlEngine;
 class PlatformModules
 {
 public:
-    // { "silica": Sailfish.Silica 1.0 importable, "keepAlive": Nemo.KeepAlive 1.2 }
+    // { "silica": Sailfish.Silica 1.0 importable, "keepAlive": Nemo.KeepAlive 1.2,
+    //   "multimedia": QtMultimedia 5.6, "feedback": QtFeedback 5.0 }
     static QVariantMap probe(QQmlEngine *engine);
 
     // Sets probe()'s answer as the context property "platformModules".

@@ -182,8 +182,20 @@ def spec_parses(source, _build):
                      "-DHOPLIX_BUILD_TESTS=OFF", "/usr/bin/" + NAME):
         if expected not in parsed:
             fail("parsed spec lacks " + expected)
+    requires = [line.split(":", 1)[1].split()[0] for line in parsed.splitlines()
+                if line.startswith("Requires:")]
+    for module in REQUIRED_PACKAGES:
+        if module not in requires:
+            fail("the package does not require %s (the front end imports it)" % module)
     print("rpmspec parses the package description")
 
+
+# The phone's packages of the QML modules that the front end imports beyond
+# Silica: SoundEffect's QtMultimedia.
+REQUIRED_PACKAGES = ("qt5-qtdeclarative-import-multimedia",)
+# The sandbox permissions the program needs, by the store's names: Audio for
+# the sound effects.
+REQUIRED_PERMISSIONS = ("Audio",)
 
 # The only places a package may install into, and the four launcher icons at
 # the sizes the launcher asks for.
@@ -260,6 +272,11 @@ def desktop_entry_problems(path, organisation, application_name):
         elif value is not None and entry.get(section, key).strip() != value:
             problems.append("desktop entry: [%s] %s is \"%s\", must be \"%s\""
                             % (section, key, entry.get(section, key), value))
+    if entry.has_option("X-Sailjail", "Permissions"):
+        granted = [p.strip() for p in entry.get("X-Sailjail", "Permissions").split(";")]
+        for permission in REQUIRED_PERMISSIONS:
+            if permission not in granted:
+                problems.append("desktop entry: [X-Sailjail] Permissions lacks %s" % permission)
     if entry.has_option("Desktop Entry", "Name") and not entry.get("Desktop Entry", "Name").strip():
         problems.append("desktop entry: Name is empty")
     if entry.has_option("Desktop Entry", "Exec"):
