@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtQml>
 
 namespace {
@@ -21,7 +22,8 @@ QtMessageHandler previousHandler = nullptr;
 // Loads the front end from the build tree as the application does and clicks
 // through it: the desktop shell, and the phone's shell through the test
 // stand-in of Silica. Each step must go without a single QML warning. With
-// HOPLIX_SCREENSHOT_DIR set, every screen is also saved there as a PNG.
+// HOPLIX_SCREENSHOT_DIR set, every screen is also saved there as a PNG, in the
+// language whose code HOPLIX_SCREENSHOT_LANGUAGE gives (English when unset).
 // Last, the real application started as a process of its own.
 class tst_FrontEnd : public QObject
 {
@@ -75,6 +77,13 @@ private slots:
     {
         qmlRegisterType<ApplicationCore>("org.hoplix.hoplix", 1, 0, "ApplicationCore");
         GameSession::registerQmlTypes();
+        const QString language = QString::fromLocal8Bit(qgetenv("HOPLIX_SCREENSHOT_LANGUAGE"));
+        if (!language.isEmpty()) {
+            auto *translator = new QTranslator(qApp);
+            QVERIFY(translator->load(QStringLiteral(HOPLIX_DATA_DIR "/translations/harbour-hoplix-")
+                                     + language));
+            qApp->installTranslator(translator);
+        }
         previousHandler = qInstallMessageHandler(
                 [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
                     if (type != QtDebugMsg && type != QtInfoMsg)
