@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Fell off the screen</source>
-        <translation>Caíste de la pantalla</translation>
+        <translation>Te caíste</translation>
     </message>
     <message>
         <source>Run over</source>
@@ -428,7 +428,7 @@
     <name>StartPage</name>
     <message>
         <source>Jump through the gaps. Climb as high as you can.</source>
-        <translation>Salta por los huecos. Sube lo más alto posible.</translation>
+        <translation>Salta por los huecos. ¡Sube alto!</translation>
     </message>
     <message>
         <source>Endless</source>

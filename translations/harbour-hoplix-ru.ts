@@ -428,7 +428,7 @@
     <name>StartPage</name>
     <message>
         <source>Jump through the gaps. Climb as high as you can.</source>
-        <translation>Прыгайте в просветы. Забирайтесь как можно выше.</translation>
+        <translation>Прыгайте в просветы. Выше!</translation>
     </message>
     <message>
         <source>Endless</source>
