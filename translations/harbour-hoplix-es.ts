@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Developer: finish a run</source>
-        <translation>Desarrollo: terminar partida</translation>
+        <translation>Dev.: terminar partida</translation>
     </message>
     <message>
         <source>Warming up</source>
