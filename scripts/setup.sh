@@ -13,6 +13,7 @@ packages=(
     qtdeclarative5-dev-tools
     libsqlite3-dev sqlite3
     rpm python3 binutils
+    fonts-wqy-microhei
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include <QQuickView>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtQml>
 
 namespace {
@@ -22,7 +23,8 @@ QtMessageHandler previousHandler = nullptr;
 // Loads the front end from the build tree as the application does and clicks
 // through it: the desktop shell, and the phone's shell through the test
 // stand-in of Silica. Each step must go without a single QML warning. With
-// HOPLIX_SCREENSHOT_DIR set, every screen is also saved there as a PNG.
+// HOPLIX_SCREENSHOT_DIR set, every screen is also saved there as a PNG, in the
+// language whose code HOPLIX_SCREENSHOT_LANGUAGE gives (English when unset).
 // Last, the real application started as a process of its own.
 class tst_FrontEnd : public QObject
 {
@@ -95,6 +97,13 @@ private slots:
     void initTestCase()
     {
         QmlTypes::registerAll();
+        const QString language = QString::fromLocal8Bit(qgetenv("HOPLIX_SCREENSHOT_LANGUAGE"));
+        if (!language.isEmpty()) {
+            auto *translator = new QTranslator(qApp);
+            QVERIFY(translator->load(QStringLiteral(HOPLIX_DATA_DIR "/translations/harbour-hoplix-")
+                                     + language));
+            qApp->installTranslator(translator);
+        }
         previousHandler = qInstallMessageHandler(
                 [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
                     if (type != QtDebugMsg && type != QtInfoMsg)

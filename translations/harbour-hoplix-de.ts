@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Most jumps in a section</source>
-        <translation>Meiste Sprünge in einem Abschnitt</translation>
+        <translation>Max. Sprünge je Abschnitt</translation>
     </message>
     <message>
         <source>Wall collisions</source>

@@ -28,15 +28,15 @@
     <name>CoverPage</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>Paused</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Playing</translation>
     </message>
     <message>
         <source>Best score: %1</source>
-        <translation type="unfinished">Best score: %1</translation>
+        <translation>Best score: %1</translation>
     </message>
 </context>
 <context>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Leaving the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Leaving the run</translation>
     </message>
 </context>
 <context>
@@ -324,23 +324,23 @@
     </message>
     <message>
         <source>Achievements</source>
-        <translation type="unfinished">Achievements</translation>
+        <translation>Achievements</translation>
     </message>
     <message>
         <source>Skins</source>
-        <translation type="unfinished">Skins</translation>
+        <translation>Skins</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">Runs</translation>
+        <translation>Runs</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Developer: finish a run</source>
-        <translation type="unfinished">Developer: finish a run</translation>
+        <translation>Developer: finish a run</translation>
     </message>
 </context>
 <context>

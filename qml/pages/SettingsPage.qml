@@ -42,10 +42,10 @@ Column {
     }
 
     Repeater {
-        // Languages are named in their own language, except the first; the CJK
-        // names carry an English one for systems without those fonts.
-        model: [qsTr("System language"), "中文 (简体) · Chinese", "English", "Deutsch", "Français",
-                "Español", "日本語 · Japanese", "Русский"]
+        // In the order of start-up's language index, each language named in
+        // itself so a player can find theirs from any other.
+        model: [qsTr("System language"), "简体中文", "English", "Deutsch", "Français",
+                "Español", "日本語", "Русский"]
 
         Rectangle {
             width: page.width
