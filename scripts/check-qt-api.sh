@@ -9,8 +9,8 @@ newer='QOverload|qOverload|qAsConst|WithoutBraces|QRandomGenerator|QStringView|Q
 # as its second argument: a lambda or a pointer to member.
 functor='invokeMethod\([^,]+,[[:space:]]*(\[|&[A-Za-z_:]+::)'
 hits=$(grep -rnE "$newer|$functor" "$root/src" "$root/tests" --include='*.h' --include='*.cpp' || true)
-# TestCase.tryVerify is 5.8; a QML enum declaration is 5.10.
-qml=$(grep -rnE '\btryVerify\(|^[[:space:]]*enum[[:space:]]+[A-Z]' "$root/qml" "$root/tests" \
+# TestCase.tryVerify and createTemporaryObject are 5.8; a QML enum declaration is 5.10.
+qml=$(grep -rnE '\b(tryVerify|createTemporaryObject)\(|^[[:space:]]*enum[[:space:]]+[A-Z]' "$root/qml" "$root/tests" \
     --include='*.qml' --include='*.js' || true)
 if [ -n "$hits$qml" ]; then
     echo "Qt API newer than 5.6:"

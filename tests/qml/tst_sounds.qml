@@ -18,6 +18,22 @@ Item {
     TestCase {
         name: "GameSounds"
 
+        // What a case made goes at its end (the phone's QtTest has no
+        // createTemporaryObject).
+        property var made: []
+
+        function make(component) {
+            var object = component.createObject(host)
+            made.push(object)
+            return object
+        }
+
+        function cleanup() {
+            for (var i = 0; i < made.length; ++i)
+                made[i].destroy()
+            made = []
+        }
+
         function init() {
             SoundLog.clear();
             BuzzLog.clear();
@@ -26,7 +42,7 @@ Item {
 
         function test_everyCuePlaysItsOwnFile() {
             var created = SoundLog.created;
-            var sounds = createTemporaryObject(soundsComponent, host);
+            var sounds = make(soundsComponent);
             verify(sounds.ready);
             compare(SoundLog.created - created, sounds.cues.length, "one player per cue, made once");
             var expected = [];
@@ -43,7 +59,7 @@ Item {
         }
 
         function test_volumeAndCategoryReachThePlayers() {
-            var sounds = createTemporaryObject(soundsComponent, host);
+            var sounds = make(soundsComponent);
             sounds.volume = 0.25;
             var player = sounds.effects.players["hit"];
             compare(player.volume, 0.25);
@@ -58,7 +74,7 @@ Item {
         }
 
         function test_quietWhenDisabledOrMuted(data) {
-            var sounds = createTemporaryObject(soundsComponent, host);
+            var sounds = make(soundsComponent);
             sounds.enabled = data.enabled;
             sounds.volume = data.volume;
             verify(!sounds.play("hit"));
@@ -72,18 +88,18 @@ Item {
 
         function test_absentModuleLoadsNothing() {
             var created = SoundLog.created;
-            var sounds = createTemporaryObject(absentSounds, host);
+            var sounds = make(absentSounds);
             verify(!sounds.ready);
             verify(!sounds.play("jump"));
             compare(SoundLog.created, created);
-            var haptics = createTemporaryObject(absentHaptics, host);
+            var haptics = make(absentHaptics);
             verify(!haptics.supported);
             verify(!haptics.buzz("strong"));
             compare(BuzzLog.played, []);
         }
 
         function test_buzzKinds() {
-            var haptics = createTemporaryObject(hapticsComponent, host);
+            var haptics = make(hapticsComponent);
             verify(haptics.supported);
             verify(haptics.buzz("strong"));
             verify(haptics.buzz("press"));
@@ -93,11 +109,11 @@ Item {
         }
 
         function test_noBuzzWhenDisabledOrUnsupported() {
-            var haptics = createTemporaryObject(hapticsComponent, host);
+            var haptics = make(hapticsComponent);
             haptics.enabled = false;
             verify(!haptics.buzz("strong"));
             BuzzLog.supported = false;
-            var unsupported = createTemporaryObject(hapticsComponent, host);
+            var unsupported = make(hapticsComponent);
             verify(!unsupported.supported);
             verify(!unsupported.buzz("strong"));
             compare(BuzzLog.played, []);
