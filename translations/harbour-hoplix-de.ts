@@ -344,6 +344,37 @@
     </message>
 </context>
 <context>
+    <name>PlaySettings</name>
+    <message>
+        <source>Sound and touch</source>
+        <translation>Ton und Vibration</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+    <message>
+        <source>Screen shake and flashes</source>
+        <translation>Wackeln und Blitze</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>

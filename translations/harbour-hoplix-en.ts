@@ -344,6 +344,37 @@
     </message>
 </context>
 <context>
+    <name>PlaySettings</name>
+    <message>
+        <source>Sound and touch</source>
+        <translation>Sound and touch</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+    <message>
+        <source>Screen shake and flashes</source>
+        <translation>Screen shake and flashes</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>

@@ -344,6 +344,37 @@
     </message>
 </context>
 <context>
+    <name>PlaySettings</name>
+    <message>
+        <source>Sound and touch</source>
+        <translation>Sonido y vibración</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibración</translation>
+    </message>
+    <message>
+        <source>Screen shake and flashes</source>
+        <translation>Temblor y destellos</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>

@@ -344,6 +344,37 @@
     </message>
 </context>
 <context>
+    <name>PlaySettings</name>
+    <message>
+        <source>Sound and touch</source>
+        <translation>Son et vibration</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+    <message>
+        <source>Screen shake and flashes</source>
+        <translation>Secousses et flashs</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>

@@ -344,6 +344,37 @@
     </message>
 </context>
 <context>
+    <name>PlaySettings</name>
+    <message>
+        <source>Sound and touch</source>
+        <translation>サウンドと振動</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation>振動</translation>
+    </message>
+    <message>
+        <source>Screen shake and flashes</source>
+        <translation>画面の揺れと点滅</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Mode (empty for all modes)</source>

@@ -11,6 +11,9 @@ Column {
     property var value
     property QtObject look: Look {}
 
+    // A tap on an option, before `value` takes it.
+    signal picked(var value)
+
     spacing: look.spacing / 2
 
     Text {
@@ -44,7 +47,10 @@ Column {
 
                 MouseArea {
                     anchors.fill: parent
-                    onClicked: row.value = modelData.value
+                    onClicked: {
+                        row.picked(modelData.value)
+                        row.value = modelData.value
+                    }
                 }
             }
         }

@@ -3,7 +3,8 @@ import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
-// The language index that start-up reads at the next start.
+// Sound, vibration and motion, which take effect at once, and the language
+// index that start-up reads at the next start.
 Column {
     id: page
     objectName: "settingsView"
@@ -18,6 +19,12 @@ Column {
     readonly property string interfaceLanguage: qsTr("Language of this interface: English")
 
     spacing: look.spacing
+
+    PlaySettings {
+        look: page.look
+        width: parent.width
+        settings: page.settings
+    }
 
     SectionHeader {
         look: page.look
