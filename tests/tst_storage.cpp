@@ -2,6 +2,7 @@
 #include "achievements/achievementservice.h"
 #include "settlement/gamerecordservice.h"
 #include "settlement/skinservice.h"
+#include "storage/databaseschema.h"
 #include "storage/gamerecord.h"
 #include "storage/gamerecorddao.h"
 #include "storage/skindao.h"
@@ -174,6 +175,58 @@ private slots:
         QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
         DatabaseConnection::closeConnection();
         QCOMPARE(DatabaseCheck(storage->databasePath()).value(count), QStringLiteral("2"));
+    }
+
+    void schemaVersions_data()
+    {
+        QTest::addColumn<QString>("arrange");
+        QTest::addColumn<int>("fileVersion");
+        // The three tables only, as the first release wrote them.
+        QTest::newRow("first release")
+                << "DROP TABLE game_record_totals;DROP INDEX game_records_by_mode;DROP INDEX "
+                   "game_records_by_mode_and_time;DROP TRIGGER game_record_totals_insert;DROP "
+                   "TRIGGER game_record_totals_delete;DROP TRIGGER game_record_totals_update"
+                << 0;
+        // The run totals in place, written before the number was kept.
+        QTest::newRow("totals, unnumbered") << "SELECT 1" << 0;
+        QTest::newRow("later version")
+                << "CREATE TABLE later (a);INSERT INTO later VALUES (1)" << 9;
+    }
+
+    // Every earlier file is brought to the latest version with its runs, and
+    // its totals follow them; a later version's file keeps its number and
+    // what it added. Each one takes a settled run.
+    void schemaVersions()
+    {
+        QFETCH(QString, arrange);
+        QFETCH(int, fileVersion);
+        QCOMPARE(sqlText("PRAGMA user_version").toInt(), DatabaseSchema::latestVersion());
+        QVERIFY(DatabaseSchema::latestVersion() > 0);
+        DatabaseConnection::closeConnection();
+        {
+            DatabaseCheck file(storage->databasePath());
+            for (const QString &statement : arrange.split(';'))
+                QVERIFY(file.texts(statement).filter(QRegularExpression("^cannot")).isEmpty());
+            QVERIFY(file.texts("PRAGMA user_version=" + QString::number(fileVersion)).isEmpty());
+            QVERIFY(file.texts("INSERT INTO game_records (id,score,created_at,updated_at) VALUES "
+                               "('old',40,'t','t')")
+                            .isEmpty());
+        }
+        QVERIFY(DatabaseConnection::initialize());
+        QVERIFY(f->service.initializePresets());
+        GameRecordDao dao;
+        GameRecordService records(&dao);
+        QVERIFY(f->service.recordGame(makeRun(this, "new", "endless", 7), &records));
+        QCOMPARE(dao.highestScore("endless"), 40);
+        QCOMPARE(sqlText("PRAGMA user_version").toInt(),
+                 qMax(fileVersion, DatabaseSchema::latestVersion()));
+        DatabaseCheck file(storage->databasePath());
+        QCOMPARE(file.value("SELECT COUNT(*) FROM game_records"), QStringLiteral("2"));
+        QCOMPARE(file.totalsProblem(), QString());
+        if (fileVersion > DatabaseSchema::latestVersion())
+            QCOMPARE(file.value("SELECT a FROM later"), QStringLiteral("1"));
+        else
+            QCOMPARE(file.value("SELECT run_count FROM game_record_totals"), QStringLiteral("2"));
     }
 
     // The stamp of every row written is the time of the write, also after the

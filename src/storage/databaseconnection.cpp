@@ -1,5 +1,6 @@
 #include "storage/databaseconnection.h"
 
+#include "storage/databaseschema.h"
 #include "storage/preparedstatement.h"
 #include "storage/runtotals.h"
 #include "storage/sqltext.h"
@@ -162,8 +163,8 @@ bool DatabaseConnection::initialize()
         qWarning() << "[DatabaseConnection] achievements table failed:" << query.lastError().text();
         return false;
     }
-    // Optional: without them the runs are scanned, as they always were.
-    RunTotals::install(db);
+    // The additions are optional: without them the runs are scanned.
+    DatabaseSchema::upgrade(db);
     knownSchemaVersion = schemaVersion();
     return true;
 }

@@ -126,6 +126,13 @@ bool RunTotals::install(const QSqlDatabase &db)
     return true;
 }
 
+bool RunTotals::check(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    usable = objectCount(query) == kObjectCount;
+    return usable;
+}
+
 bool RunTotals::available()
 {
     return usable;

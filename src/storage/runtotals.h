@@ -19,6 +19,8 @@ public:
     // from the stored runs when they were not kept until now. Returns whether
     // the totals can be used on this connection; also remembered for it.
     static bool install(const QSqlDatabase &db);
+    // Whether they are all in the file, without adding any; remembered like install().
+    static bool check(const QSqlDatabase &db);
     // Whether the calling thread's connection found or added them.
     static bool available();
     // Forgets the calling thread's answer; when its connection closes.
