@@ -28,6 +28,7 @@ GameSession::GameSession(QObject *parent)
     , m_items(new WorldItemModel(this))
     , m_lastFrame(0)
     , m_pending(0)
+    , m_period(0)
     , m_clockStarted(false)
     , m_previousX(0)
     , m_previousY(0)
@@ -220,8 +221,20 @@ void GameSession::frame(qint64 nanoseconds)
 {
     if (m_state != Running)
         return;
-    if (m_clockStarted)
-        m_pending += qMax<qint64>(0, nanoseconds - m_lastFrame);
+    if (m_clockStarted) {
+        // The display refreshes at a steady rate while the times frames are
+        // reported at wander by a millisecond or so: an interval close to
+        // the rate learned counts as one refresh, so the drawn motion stays
+        // even; anything else (a stall, a new rate) counts as it is.
+        const qint64 interval = qMax<qint64>(0, nanoseconds - m_lastFrame);
+        if (m_period > 0 && qAbs(interval - m_period) * 5 < m_period) {
+            m_period += (interval - m_period) / 16;
+            m_pending += m_period;
+        } else {
+            m_period = interval;
+            m_pending += interval;
+        }
+    }
     m_clockStarted = true;
     m_lastFrame = nanoseconds;
     int steps = m_pending > 0 ? int(m_pending / StepNanoseconds) : 0;

@@ -129,6 +129,7 @@ private:
     WorldItemModel *m_items;
     qint64 m_lastFrame;
     qint64 m_pending;
+    qint64 m_period;
     bool m_clockStarted;
     qint32 m_previousX;
     qint32 m_previousY;
