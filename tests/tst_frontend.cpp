@@ -197,6 +197,33 @@ private slots:
                  "abandoned" + QString::number(session->jumpCount()));
     }
 
+    // At rest the window draws nothing: a paused run, a run over once its
+    // card is in, the quiet pages. One frame is allowed for the change.
+    void restDrawsNothing()
+    {
+        const auto framesAtRest = [this]() {
+            QTest::qWait(700);
+            QSignalSpy frames(view.get(), &QQuickWindow::frameSwapped);
+            QTest::qWait(2000);
+            return frames.count();
+        };
+        GameSession *session = playKnownTower("{rest-run}");
+        session->pause();
+        QVERIFY2(framesAtRest() <= 1, "paused");
+        session->resume();
+        // The run goes on by itself on the window's frames.
+        const double camera = session->drawnCameraY();
+        QTRY_VERIFY(session->drawnCameraY() != camera || session->state() == GameSession::Over);
+        while (session->state() == GameSession::Running)
+            session->advance(60);
+        QTRY_VERIFY(child("gamePage")->property("settled").toBool());
+        QVERIFY2(framesAtRest() <= 1, "game over");
+        for (const char *screen : {"achievements", "skins", "runs", "settings"}) {
+            shell()->setProperty("screen", screen);
+            QVERIFY2(framesAtRest() <= 1, screen);
+        }
+    }
+
     // The phone's shell, chosen because the engine can import (the stand-in
     // of) Silica: the start page, a page from the pull-down menu, the game,
     // the cover, and quitting during the run.

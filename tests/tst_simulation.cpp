@@ -2,6 +2,7 @@
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
+#include "game/randomgenerator.h"
 #include "game/tuning.h"
 #include "testsupport.h"
 
@@ -220,6 +221,54 @@ private slots:
         const QDate day(2025, 1, 31);
         QCOMPARE(GameSession::seedFor("daily", day), Q_UINT64_C(0xc3d511194e5160d2));
         QVERIFY(GameSession::seedFor("endless", day) != GameSession::seedFor("endless", day));
+    }
+
+    void evenMotionOnFrames_data()
+    {
+        QTest::addColumn<double>("hertz");
+        QTest::addColumn<int>("jitterMicroseconds");
+        QTest::newRow("50 Hz") << 50.0 << 0;
+        QTest::newRow("60 Hz") << 60.0 << 0;
+        QTest::newRow("60 Hz, jitter") << 60.0 << 1000;
+        QTest::newRow("90 Hz") << 90.0 << 0;
+        QTest::newRow("120 Hz") << 120.0 << 0;
+    }
+
+    void evenMotionOnFrames()
+    {
+        // While the character flies sideways, every frame shows the stretch
+        // of the flight its time holds, whatever the display's rate: no frame
+        // without motion, none with a doubled step.
+        QFETCH(double, hertz);
+        QFETCH(int, jitterMicroseconds);
+        GameSession session;
+        session.prepare("endless", "even", "7");
+        session.jump(1);
+        const qint64 period = qint64(1e9 / hertz);
+        RandomGenerator jitter(3);
+        QList<double> moves;
+        double lastX = session.drawnPlayerX();
+        double lastVelocity = session.velocityX();
+        for (int i = 0; i < 30 && session.state() == GameSession::Running; ++i) {
+            const qint64 off = jitterMicroseconds
+                    ? qint64(jitter.next() % (2 * jitterMicroseconds + 1)) - jitterMicroseconds
+                    : 0;
+            session.frame(i * period + off * 1000);
+            const double x = session.drawnPlayerX();
+            // The flight slows by drag: each frame's move is measured against
+            // the speed the frame spans.
+            if (i > 1)
+                moves << (x - lastX) / ((session.velocityX() + lastVelocity) / 2 * period / 1e9);
+            lastX = x;
+            lastVelocity = session.velocityX();
+        }
+        QVERIFY(moves.size() >= 5);
+        double mean = 0;
+        for (double m : moves)
+            mean += m / moves.size();
+        for (double m : moves)
+            QVERIFY2(qAbs(m - mean) <= 0.05 * qAbs(mean),
+                     qPrintable(QString("%1 against %2").arg(m).arg(mean)));
     }
 
     void autopilotClimbs()

@@ -114,7 +114,9 @@ Rectangle {
                 anchors.fill: parent
                 visible: root.screen === "runs"
                 onVisibleChanged: if (visible) records.reload()
-                model: records.model
+                // Only while shown: a hidden list view still lays out its
+                // delegates and asks the paged model for more on every frame.
+                model: visible ? records.model : null
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 spacing: shellLook.spacing

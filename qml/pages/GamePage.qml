@@ -32,6 +32,10 @@ Item {
     // Set by a shell that asks before a run is abandoned: leaving then only
     // raises leaveAsked(), and the shell calls leaveRun() once the player agrees.
     property bool confirmsLeaving: false
+    // The one rule for frames on this page: something animates only while
+    // the application is active, the page is current and the run goes on.
+    readonly property bool live: applicationActive && current
+                                 && session.state === GameSession.Running
     readonly property bool runGoing: session.state === GameSession.Running
                                      || session.state === GameSession.Paused
     // False for a moment after a run ends, so a late jump tap does not
@@ -194,6 +198,10 @@ Item {
         }
     }
 
+    FrameDriver {
+        session: session
+    }
+
     Timer {
         // A tap meant as a jump must not start the next run by accident.
         id: restartGuard
@@ -202,7 +210,7 @@ Item {
 
     Backdrop {
         anchors.fill: parent
-        scroll: session.cameraY * page.unit
+        scroll: session.drawnCameraY * page.unit
     }
 
     Item {
@@ -226,7 +234,7 @@ Item {
             id: world
             objectName: "world"
             width: parent.width
-            y: page.height + session.cameraY * page.unit
+            y: page.height + session.drawnCameraY * page.unit
 
             function px(worldX) {
                 return (worldX + session.fieldWidth / 2) * page.unit
@@ -290,7 +298,8 @@ Item {
 
                 Item {
                     visible: present
-                    x: world.px(itemLeft)
+                    x: world.px(itemShift === 0 ? itemLeft
+                                                : itemLeft - (1 - session.stepFraction) * itemShift)
                     y: -(itemBottom + itemHeight) * page.unit
                     width: itemWidth * page.unit
                     height: itemHeight * page.unit
@@ -344,7 +353,7 @@ Item {
                         smooth: true
 
                         SequentialAnimation on scale {
-                            running: page.visible && kind === "powerup"
+                            running: page.live && kind === "powerup"
                             loops: Animation.Infinite
                             NumberAnimation { from: 0.9; to: 1.08; duration: 500 }
                             NumberAnimation { from: 1.08; to: 0.9; duration: 500 }
@@ -358,8 +367,8 @@ Item {
                 id: character
                 objectName: "character"
                 readonly property real size: 2 * session.characterRadius * page.unit
-                x: world.px(session.playerX) - size / 2
-                y: -session.playerY * page.unit - size / 2
+                x: world.px(session.drawnPlayerX) - size / 2
+                y: -session.drawnPlayerY * page.unit - size / 2
                 width: size
                 height: size
 

@@ -19,6 +19,15 @@ Item {
     // Sizes follow the width, so the page fits any phone and a cover.
     readonly property real scaling: width / 540
 
+    // False while another page covers this one (the phone's page stack
+    // keeps it visible underneath).
+    property bool current: true
+    // The face bounces only while somebody may be looking: the application
+    // active, this page on top, and some input in the last half minute.
+    readonly property bool live: visible && current
+                                 && Qt.application.state === Qt.ApplicationActive
+                                 && !idle.expired
+
     signal play()
     signal openPage(string name)
 
@@ -36,6 +45,30 @@ Item {
     onRevisionChanged: reload()
     onModeIdChanged: reload()
     onVisibleChanged: if (visible) reload()
+    onCurrentChanged: idle.wake()
+
+    Timer {
+        id: idle
+        property bool expired: false
+        function wake() {
+            expired = false
+            restart()
+        }
+        interval: 30000
+        running: page.visible && page.current && !expired
+        onTriggered: expired = true
+    }
+
+    MouseArea {
+        // Sees every press without taking it, to keep the idle animation.
+        anchors.fill: parent
+        z: 1000
+        propagateComposedEvents: true
+        onPressed: {
+            idle.wake()
+            mouse.accepted = false
+        }
+    }
     Component.onCompleted: reload()
 
     Backdrop {
@@ -98,7 +131,7 @@ Item {
                 source: page.skinSource
 
                 SequentialAnimation on y {
-                    running: page.visible
+                    running: page.live
                     loops: Animation.Infinite
                     NumberAnimation { from: 40 * page.scaling; to: 10 * page.scaling; duration: 520; easing.type: Easing.OutQuad }
                     NumberAnimation { from: 10 * page.scaling; to: 40 * page.scaling; duration: 520; easing.type: Easing.InQuad }

@@ -40,6 +40,7 @@ Page {
             core: page.core
             revision: page.revision
             showsPageButtons: false
+            current: page.status === PageStatus.Active
             onPlay: page.play()
             onOpenPage: page.openPage(name)
         }

@@ -1,5 +1,6 @@
 #include "game/gamesession.h"
 
+#include "game/framedriver.h"
 #include "game/gameautopilot.h"
 #include "game/tuning.h"
 #include "game/worlditemmodel.h"
@@ -14,7 +15,7 @@ namespace {
 const qint64 StepNanoseconds = 1000000000LL / GameSimulation::StepsPerSecond;
 // However long the program stalled, the world moves at most this many steps
 // at once: a stall must not carry the character through a wall unseen.
-const int MaxStepsPerTick = 12;
+const int MaxStepsPerFrame = 12;
 
 double world(qint32 fixed)
 {
@@ -26,14 +27,15 @@ double world(qint32 fixed)
 GameSession::GameSession(QObject *parent)
     : QObject(parent)
     , m_items(new WorldItemModel(this))
-    , m_lastTick(0)
+    , m_lastFrame(0)
     , m_pending(0)
+    , m_period(0)
+    , m_clockStarted(false)
+    , m_previousX(0)
+    , m_previousY(0)
+    , m_previousCamera(0)
     , m_state(Idle)
 {
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(16);
-    connect(&m_timer, &QTimer::timeout, this, &GameSession::tick);
-    m_clock.start();
     m_items->refresh(m_simulation);
 }
 
@@ -42,6 +44,7 @@ GameSession::~GameSession() = default;
 void GameSession::registerQmlTypes()
 {
     qmlRegisterType<GameSession>("org.hoplix.game", 1, 0, "GameSession");
+    qmlRegisterType<FrameDriver>("org.hoplix.game", 1, 0, "FrameDriver");
 }
 
 quint64 GameSession::seedFor(const QString &modeId, const QDate &utcDate)
@@ -84,6 +87,29 @@ double GameSession::cameraY() const
     return world(m_simulation.cameraY());
 }
 
+double GameSession::stepFraction() const
+{
+    return m_state == Running ? double(qMax<qint64>(0, m_pending)) / StepNanoseconds : 1.0;
+}
+
+double GameSession::drawnPlayerX() const
+{
+    const double f = stepFraction();
+    return world(m_previousX) * (1 - f) + world(m_simulation.x()) * f;
+}
+
+double GameSession::drawnPlayerY() const
+{
+    const double f = stepFraction();
+    return world(m_previousY) * (1 - f) + world(m_simulation.y()) * f;
+}
+
+double GameSession::drawnCameraY() const
+{
+    const double f = stepFraction();
+    return world(m_previousCamera) * (1 - f) + world(m_simulation.cameraY()) * f;
+}
+
 double GameSession::fieldWidth() const
 {
     return world(2 * Tuning::FieldHalfWidth);
@@ -116,7 +142,6 @@ QString GameSession::now()
 
 void GameSession::prepare(const QString &modeId, const QString &gameId, const QString &seed)
 {
-    m_timer.stop();
     m_modeId = modeId;
     m_gameId = gameId;
     bool given = false;
@@ -124,18 +149,20 @@ void GameSession::prepare(const QString &modeId, const QString &gameId, const QS
     m_simulation = GameSimulation(given ? chosen
                                         : seedFor(modeId, QDateTime::currentDateTimeUtc().date()));
     m_snapshot.clear();
+    m_previousX = m_simulation.x();
+    m_previousY = m_simulation.y();
+    m_previousCamera = m_simulation.cameraY();
     m_items->refresh(m_simulation);
     setState(Ready);
     emit changed();
+    emit drawn();
 }
 
 void GameSession::jump(int side)
 {
     if (m_state == Ready) {
         m_startedAt = now();
-        m_pending = 0;
-        m_lastTick = m_clock.nsecsElapsed();
-        m_timer.start();
+        startClock();
         setState(Running);
     }
     if (m_state == Running)
@@ -146,17 +173,15 @@ void GameSession::pause()
 {
     if (m_state != Running)
         return;
-    m_timer.stop();
     setState(Paused);
+    emit drawn();
 }
 
 void GameSession::resume()
 {
     if (m_state != Paused)
         return;
-    m_pending = 0;
-    m_lastTick = m_clock.nsecsElapsed();
-    m_timer.start();
+    startClock();
     setState(Running);
 }
 
@@ -185,19 +210,49 @@ void GameSession::autoplay(int steps)
     runSteps(steps, &pilot);
 }
 
-void GameSession::tick()
+void GameSession::startClock()
 {
-    const qint64 at = m_clock.nsecsElapsed();
-    m_pending += at - m_lastTick;
-    m_lastTick = at;
-    int steps = int(m_pending / StepNanoseconds);
+    // The first frame after a start or a resume only sets the origin: the
+    // time spent waiting is not the world's.
+    m_pending = 0;
+    m_clockStarted = false;
+}
+
+void GameSession::frame(qint64 nanoseconds)
+{
+    if (m_state != Running)
+        return;
+    if (m_clockStarted) {
+        // The display refreshes at a steady rate while the times frames are
+        // reported at wander by a millisecond or so: an interval close to
+        // the rate learned counts as one refresh, so the drawn motion stays
+        // even; anything else (a stall, a new rate) counts as it is.
+        const qint64 interval = qMax<qint64>(0, nanoseconds - m_lastFrame);
+        if (m_period > 0 && qAbs(interval - m_period) * 5 < m_period) {
+            m_period += (interval - m_period) / 16;
+            m_pending += m_period;
+        } else {
+            m_period = interval;
+            m_pending += interval;
+        }
+    }
+    m_clockStarted = true;
+    m_lastFrame = nanoseconds;
+    int steps = m_pending > 0 ? int(m_pending / StepNanoseconds) : 0;
     m_pending -= steps * StepNanoseconds;
-    if (steps > MaxStepsPerTick) {
-        steps = MaxStepsPerTick;
+    if (steps > MaxStepsPerFrame) {
+        steps = MaxStepsPerFrame;
         m_pending = 0;
+    }
+    if (steps == 0 && m_simulation.queuedJump() != 0) {
+        // A tap shows on the frame after it: its step is taken now and the
+        // time it stands for is owed by the frames that follow.
+        steps = 1;
+        m_pending -= StepNanoseconds;
     }
     if (steps > 0)
         runSteps(steps);
+    emit drawn();
 }
 
 void GameSession::runSteps(int steps, GameAutopilot *pilot)
@@ -205,7 +260,17 @@ void GameSession::runSteps(int steps, GameAutopilot *pilot)
     const int collisions = m_simulation.collisionSerial();
     const int powerUps = m_simulation.powerUpCount();
     for (int i = 0; i < steps && !m_simulation.ended(); ++i) {
+        m_previousX = m_simulation.x();
+        m_previousY = m_simulation.y();
+        m_previousCamera = m_simulation.cameraY();
+        const int jumps = m_simulation.jumpCount();
+        const int sections = m_simulation.sectionsPassed();
+        const int side = m_simulation.queuedJump();
         m_simulation.step();
+        if (m_simulation.jumpCount() != jumps)
+            emit jumped(side);
+        if (m_simulation.sectionsPassed() != sections)
+            emit sectionPassed(m_simulation.sectionsPassed());
         const int move = pilot ? pilot->decide(m_simulation) : 0;
         if (move != 0)
             m_simulation.queueJump(move);
@@ -229,7 +294,6 @@ void GameSession::runSteps(int steps, GameAutopilot *pilot)
 
 void GameSession::finish()
 {
-    m_timer.stop();
     m_snapshot = m_simulation.summary(m_gameId, m_modeId, m_startedAt, now()).toSnapshot();
     m_items->refresh(m_simulation);
     setState(Over);

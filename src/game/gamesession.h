@@ -4,19 +4,19 @@
 #include "game/gamesimulation.h"
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QVariantMap>
 
 class GameAutopilot;
 class WorldItemModel;
 
 // One run at a time for the QML game page: owns the simulation, turns the
-// real time that passes into its fixed steps, takes the player's taps, and
-// exposes what there is to draw. The page submits the snapshot that
-// runEnded carries; the session itself stores nothing.
+// time between the display's frames into its fixed steps, takes the
+// player's taps, and exposes what there is to draw. Nothing here keeps time
+// of its own: a frame source (FrameDriver on the page, or a test's clock)
+// calls frame() once per displayed frame, so the world stops with the frames. The page submits the
+// snapshot that runEnded carries; the session itself stores nothing.
 class GameSession : public QObject
 {
     Q_OBJECT
@@ -31,6 +31,12 @@ class GameSession : public QObject
     Q_PROPERTY(double playerY READ playerY NOTIFY changed)
     Q_PROPERTY(double velocityX READ velocityX NOTIFY changed)
     Q_PROPERTY(double cameraY READ cameraY NOTIFY changed)
+    // Where to draw: between the last two states by the part of a step the
+    // last frame left over. Never read back by the simulation.
+    Q_PROPERTY(double stepFraction READ stepFraction NOTIFY drawn)
+    Q_PROPERTY(double drawnPlayerX READ drawnPlayerX NOTIFY drawn)
+    Q_PROPERTY(double drawnPlayerY READ drawnPlayerY NOTIFY drawn)
+    Q_PROPERTY(double drawnCameraY READ drawnCameraY NOTIFY drawn)
     Q_PROPERTY(bool shieldActive READ shieldActive NOTIFY changed)
     Q_PROPERTY(bool dashActive READ dashActive NOTIFY changed)
     Q_PROPERTY(bool padVisible READ padVisible NOTIFY changed)
@@ -64,6 +70,10 @@ public:
     double playerY() const;
     double velocityX() const;
     double cameraY() const;
+    double stepFraction() const;
+    double drawnPlayerX() const;
+    double drawnPlayerY() const;
+    double drawnCameraY() const;
     bool shieldActive() const { return m_simulation.shield(); }
     bool dashActive() const { return m_simulation.dashing(); }
     bool padVisible() const { return m_simulation.padPresent(); }
@@ -84,6 +94,10 @@ public:
     // Ends a running or paused run as abandoned and returns its snapshot;
     // an empty map when no run was going.
     Q_INVOKABLE QVariantMap abandon();
+    // One displayed frame at the given monotonic time: runs the whole steps
+    // the time since the previous frame holds (at most 12 after a stall)
+    // and keeps the rest for the next frame.
+    Q_INVOKABLE void frame(qint64 nanoseconds);
     // Steps the world at once, whatever the clock says: for tests.
     Q_INVOKABLE void advance(int steps);
     // Lets the autopilot play that many steps at once: a demonstration, and
@@ -98,9 +112,14 @@ signals:
     void collided(const QString &kind, const QString &severity);
     void powerUpTaken(const QString &kind);
     void runEnded(const QVariantMap &snapshot);
+    // Emitted from within the step that applies the jump or passes the
+    // section, so a listener hears it on the frame that shows it.
+    void jumped(int side);
+    void sectionPassed(int sections);
+    void drawn();
 
 private:
-    void tick();
+    void startClock();
     void runSteps(int steps, GameAutopilot *pilot = nullptr);
     void setState(State state);
     void finish();
@@ -108,10 +127,13 @@ private:
 
     GameSimulation m_simulation;
     WorldItemModel *m_items;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_lastTick;
+    qint64 m_lastFrame;
     qint64 m_pending;
+    qint64 m_period;
+    bool m_clockStarted;
+    qint32 m_previousX;
+    qint32 m_previousY;
+    qint32 m_previousCamera;
     State m_state;
     QString m_modeId;
     QString m_gameId;

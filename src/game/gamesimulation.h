@@ -33,6 +33,8 @@ public:
     // side < 0 jumps up and to the left, side > 0 up and to the right. Taken
     // at the next step, at most one per step, in the order queued.
     void queueJump(int side);
+    // The side the next step will jump to, 0 when none is waiting.
+    int queuedJump() const { return m_queueLength > 0 ? m_queue[0] : 0; }
     void step();
     void abandon();
     // What touching a power-up of that kind does (TowerSection::PowerUpKind).

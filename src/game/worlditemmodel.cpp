@@ -25,7 +25,8 @@ bool WorldItemModel::Row::operator==(const Row &other) const
 {
     return kind == other.kind && left == other.left && bottom == other.bottom
             && width == other.width && height == other.height && present == other.present
-            && powerUp == other.powerUp && section == other.section && moving == other.moving;
+            && powerUp == other.powerUp && section == other.section && moving == other.moving
+            && shift == other.shift;
 }
 
 int WorldItemModel::rowCount(const QModelIndex &parent) const
@@ -67,6 +68,8 @@ QVariant WorldItemModel::data(const QModelIndex &index, int role) const
         return row.section;
     case MovingRole:
         return row.moving;
+    case ShiftRole:
+        return row.shift;
     }
     return QVariant();
 }
@@ -81,7 +84,8 @@ QHash<int, QByteArray> WorldItemModel::roleNames() const
             {PresentRole, "present"},
             {PowerUpRole, "powerUp"},
             {SectionRole, "section"},
-            {MovingRole, "moving"}};
+            {MovingRole, "moving"},
+            {ShiftRole, "itemShift"}};
 }
 
 void WorldItemModel::refresh(const GameSimulation &simulation)
@@ -104,6 +108,7 @@ void WorldItemModel::refresh(const GameSimulation &simulation)
                 row.height = o.height / unit;
                 row.present = o.present;
                 row.moving = o.velocity != 0;
+                row.shift = o.velocity / unit;
             } else {
                 const TowerSection::PowerUp &power = section.powerUp;
                 const double radius = Tuning::PowerUpRadius / unit;

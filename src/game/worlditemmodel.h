@@ -23,7 +23,8 @@ public:
         PresentRole,
         PowerUpRole,
         SectionRole,
-        MovingRole
+        MovingRole,
+        ShiftRole
     };
 
     explicit WorldItemModel(QObject *parent = nullptr);
@@ -50,6 +51,9 @@ private:
         int powerUp = 0;
         int section = -1;
         bool moving = false;
+        // How far a sliding piece moved in the last step, for drawing it
+        // between steps.
+        double shift = 0;
 
         bool operator==(const Row &other) const;
     };
