@@ -129,6 +129,8 @@ Item {
             return
         }
         newBest = snapshot.score > bestScore
+        if (newBest && bestScore > 0)
+            cues.play("best")
         if (core.submitGameRecord(snapshot))
             pendingGameId = snapshot.id
         restartGuard.restart()
@@ -140,6 +142,8 @@ Item {
         pendingGameId = ""
         settled = true
         if (success) {
+            if (newRewards.length > 0)
+                cues.play("reward")
             rewards = newRewards
             bestScore = Math.max(bestScore, best)
         }
@@ -186,6 +190,8 @@ Item {
         id: session
         onRunEnded: page.runEnded(snapshot)
         onCollided: {
+            if (playSettings.reducedMotion)
+                return
             flash.color = severity === "fatal" ? "#ff4d4d"
                         : (severity === "absorbed" ? "#6fd3ff" : "#ffe08a")
             flashAnimation.restart()
@@ -193,6 +199,8 @@ Item {
             shakeAnimation.restart()
         }
         onPowerUpTaken: {
+            if (playSettings.reducedMotion)
+                return
             flash.color = kind === "clear" ? "#ffffff" : (kind === "dash" ? "#ffb347" : "#6fd3ff")
             flashAnimation.restart()
         }
@@ -200,6 +208,18 @@ Item {
 
     FrameDriver {
         session: session
+    }
+
+    FrontEndSettings {
+        id: playSettings
+        core: page.core
+    }
+
+    GameCues {
+        id: cues
+        session: session
+        settings: playSettings
+        active: page.applicationActive
     }
 
     Timer {
