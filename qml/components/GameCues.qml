@@ -13,6 +13,10 @@ Item {
     // False in the background and on the cover: nothing is heard there.
     property bool active: true
 
+    // Where the modules can be loaded (start-up's probe decides; tests say).
+    property alias soundsAvailable: sounds.available
+    property alias hapticsAvailable: haptics.available
+
     // A section passed is heard on every fifth one only: on every one it tires.
     readonly property int sectionsPerChime: 5
 

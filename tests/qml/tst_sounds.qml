@@ -2,6 +2,9 @@ import QtQuick 2.6
 import QtTest 1.0
 import QtMultimedia 5.6
 import QtFeedback 5.0
+import org.hoplix.hoplix 1.0
+import org.hoplix.game 1.0
+import org.hoplix.test 1.0
 import "../../qml/components"
 
 // The sound and vibration components through the test stand-ins of their
@@ -14,6 +17,24 @@ Item {
     Component { id: absentSounds; GameSounds { available: false } }
     Component { id: hapticsComponent; Haptics { available: true } }
     Component { id: absentHaptics; Haptics { available: false } }
+
+    // A run with its cues, as the game page has them.
+    Component {
+        id: runComponent
+        Item {
+            property alias session: run
+            property alias settings: runSettings
+            GameSession { id: run }
+            ApplicationCore { id: runCore }
+            FrontEndSettings { id: runSettings; core: runCore }
+            GameCues {
+                session: run
+                settings: runSettings
+                soundsAvailable: true
+                hapticsAvailable: true
+            }
+        }
+    }
 
     TestCase {
         name: "GameSounds"
@@ -118,5 +139,45 @@ Item {
             verify(!unsupported.buzz("strong"));
             compare(BuzzLog.played, []);
         }
-    }
+    
+        // Rushing up into whatever is overhead: the jumps are heard on the
+        // step they are taken, never felt; the run ends on a hard hit heard
+        // and felt last.
+        function test_aRunIsHeardAndFeltInOrder() {
+            TestConfiguration.fresh()
+            var run = make(runComponent)
+            run.session.prepare("endless", "{cue-run}", "13")
+            run.session.jump(1)
+            run.session.advance(1)
+            compare(SoundLog.played, ["jump.wav"])
+            compare(BuzzLog.played, [])
+            for (var i = 0; i < 400 && run.session.state === GameSession.Running; ++i) {
+                run.session.jump(i % 2 ? 1 : -1)
+                run.session.advance(10)
+            }
+            compare(run.session.state, GameSession.Over)
+            var sounds = SoundLog.played
+            var last = sounds[sounds.length - 1]
+            verify(last === "hit.wav" || last === "fall.wav", last)
+            compare(BuzzLog.played[BuzzLog.played.length - 1], "PressStrong")
+            var jumps = 0
+            for (var j = 0; j < sounds.length; ++j)
+                jumps += sounds[j] === "jump.wav" ? 1 : 0
+            compare(jumps, run.session.jumpCount)
+        }
+
+        function test_switchedOffIsSilentAndStill() {
+            TestConfiguration.fresh()
+            var run = make(runComponent)
+            run.settings.soundEnabled = false
+            run.settings.vibrationEnabled = false
+            run.session.prepare("endless", "{quiet-run}", "13")
+            for (var i = 0; i < 400 && run.session.state !== GameSession.Over; ++i) {
+                run.session.jump(i % 2 ? 1 : -1)
+                run.session.advance(10)
+            }
+            compare(SoundLog.played, [])
+            compare(BuzzLog.played, [])
+        }
+}
 }
