@@ -16,7 +16,12 @@ Item {
     // the mode's own seed: a new one each run, or the day's.
     property string seed: ""
     property int bestScore: 0
-    property string skinSource: "qrc:/assets/skins/default.png"
+    // The skin the player wears, kept current by its own object.
+    readonly property WornSkin worn: WornSkin {
+        core: page.core
+    }
+    readonly property string skinSource: worn.skinId.length > 0 ? worn.imageUrl.toString()
+                                                                : "qrc:/assets/skins/default.png"
     property var deathMarker: null
     // The run waiting for its settlement, and what it brought.
     property string pendingGameId: ""
@@ -61,11 +66,6 @@ Item {
         modeId = mode
         bestScore = Math.max(0, core.highestScore(mode))
         deathMarker = core.latestDeathPosition(mode) || null
-        var skins = core.skins()
-        for (var i = 0; i < skins.length; ++i) {
-            if (skins[i].selected)
-                skinSource = skins[i].skinPath
-        }
         acknowledgeRewards()
         settled = false
         newBest = false

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -13,7 +14,12 @@ Item {
     property int revision: 0
     property string modeId: "endless"
     property int bestScore: 0
-    property string skinSource: "qrc:/assets/skins/default.png"
+    // The skin the player wears, kept current by its own object.
+    readonly property WornSkin worn: WornSkin {
+        core: page.core
+    }
+    readonly property string skinSource: worn.skinId.length > 0 ? worn.imageUrl.toString()
+                                                                : "qrc:/assets/skins/default.png"
     // The buttons for the other pages; a shell with a menu of its own hides them.
     property bool showsPageButtons: true
     // Sizes follow the width, so the page fits any phone and a cover.
@@ -35,11 +41,6 @@ Item {
         if (!core)
             return
         bestScore = Math.max(0, core.highestScore(modeId))
-        var skins = core.skins()
-        for (var i = 0; i < skins.length; ++i) {
-            if (skins[i].selected)
-                skinSource = skins[i].skinPath
-        }
     }
 
     onRevisionChanged: reload()

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import Sailfish.Silica 1.0
 import org.hoplix.game 1.0
 
@@ -14,7 +15,12 @@ CoverBackground {
     property string modeId: "endless"
     property var session: null
     property int bestScore: 0
-    property string skinSource: "qrc:/assets/skins/default.png"
+    // The skin the player wears, kept current by its own object.
+    readonly property WornSkin worn: WornSkin {
+        core: cover.core
+    }
+    readonly property string skinSource: worn.skinId.length > 0 ? worn.imageUrl.toString()
+                                                                : "qrc:/assets/skins/default.png"
     readonly property bool runGoing: session !== null
                                      && (session.state === GameSession.Running
                                          || session.state === GameSession.Paused)
@@ -25,11 +31,6 @@ CoverBackground {
         if (!core)
             return
         bestScore = Math.max(0, core.highestScore(modeId))
-        var skins = core.skins()
-        for (var i = 0; i < skins.length; ++i) {
-            if (skins[i].selected)
-                skinSource = skins[i].skinPath
-        }
     }
 
     onRevisionChanged: reload()
