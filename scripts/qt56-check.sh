@@ -23,28 +23,9 @@ if [ ! -f "$archive" ]; then
 fi
 
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-export DEBIAN_FRONTEND=noninteractive
 
+# Also what the prefix needs at run time, and Xvfb for Qt Quick.
 bash "$root/scripts/setup.sh"
-
-# What the prefix needs at run time, and a display for Qt Quick.
-packages=(
-    xvfb xauth libgl1-mesa-dri libglx-mesa0 libegl1 libfontconfig1 libfreetype6
-    libxkbcommon-x11-0 libx11-xcb1 libxcb1 libxcb-icccm4 libxcb-image0 libxcb-keysyms1
-    libxcb-randr0 libxcb-render-util0 libxcb-shape0 libxcb-shm0 libxcb-sync1 libxcb-xfixes0
-    libxcb-xinerama0 libxcb-xkb1 libsqlite3-0
-)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
 
 sum="$(sha256sum "$archive" | cut -c1-16)"
 cache="${HOPLIX_QT56_CACHE:-/var/cache/hoplix}/qt-5.6.3-$sum"

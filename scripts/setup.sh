@@ -13,6 +13,11 @@ packages=(
     qtdeclarative5-dev-tools
     libsqlite3-dev sqlite3
     rpm python3 binutils
+    # The Qt 5.6.3 check: the prefix's run-time libraries and a display.
+    xvfb xauth xz-utils libgl1-mesa-dri libglx-mesa0 libegl1 libfontconfig1 libfreetype6
+    libxkbcommon-x11-0 libx11-xcb1 libxcb1 libxcb-icccm4 libxcb-image0 libxcb-keysyms1
+    libxcb-randr0 libxcb-render-util0 libxcb-shape0 libxcb-shm0 libxcb-sync1 libxcb-xfixes0
+    libxcb-xinerama0 libxcb-xkb1 libsqlite3-0
     fonts-wqy-microhei
 )
 
