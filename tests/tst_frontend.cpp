@@ -219,7 +219,9 @@ private slots:
         QTRY_VERIFY(session->drawnCameraY() != camera || session->state() == GameSession::Over);
         while (session->state() == GameSession::Running)
             session->advance(60);
+        // The card is in once the answer is shown and a tap may start again.
         QTRY_VERIFY(child("gamePage")->property("settled").toBool());
+        QTRY_VERIFY(child("gamePage")->property("canRestart").toBool());
         QVERIFY2(framesAtRest() <= 1, "game over");
         for (const char *screen : {"achievements", "skins", "runs", "settings"}) {
             shell()->setProperty("screen", screen);
