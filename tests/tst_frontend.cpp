@@ -295,12 +295,6 @@ private slots:
         if (!modulesPresent)
             QVERIFY(!played.toBool());
         QTest::qWait(100);
-        // A machine without a sound server: the audio backend says so, which
-        // is the machine's state, not the front end's.
-        for (int i = messages.size() - 1; i >= 0; --i) {
-            if (messages.at(i).startsWith(QLatin1String("PulseAudioService:")))
-                messages.removeAt(i);
-        }
     }
 
     void startsFrontEnd_data()
