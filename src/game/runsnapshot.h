@@ -23,6 +23,8 @@ const QLatin1String JumpCount("jumpCount");
 const QLatin1String MaxSectionJumpCount("maxSectionJumpCount");
 const QLatin1String WallCollisionCount("wallCollisionCount");
 const QLatin1String BlockCollisionCount("blockCollisionCount");
+// Optional: the run's replay (game/replay.h) as base64 text.
+const QLatin1String Replay("replay");
 
 } // namespace RunSnapshot
 

@@ -2,6 +2,8 @@
 
 #include "game/runsnapshot.h"
 
+#include <QRegExp>
+
 #include <climits>
 #include <cmath>
 
@@ -63,22 +65,37 @@ bool countValue(const QVariantMap &snapshot, const QString &key, int &out)
     return true;
 }
 
+// The replay travels as base64 text, which scripts and JSON carry. Anything
+// else reads as no bytes at all, which no replay decodes from.
+QByteArray replayValue(const QVariant &value)
+{
+    if (value.type() != QVariant::String)
+        return QByteArray();
+    const QString text = value.toString();
+    if (text.contains(QRegExp(QStringLiteral("[^A-Za-z0-9+/=]"))))
+        return QByteArray();
+    return QByteArray::fromBase64(text.toLatin1());
+}
+
 } // namespace
 
 QVariantMap RunSummary::toSnapshot() const
 {
-    return {{RunSnapshot::Id, id},
-            {RunSnapshot::ModeId, modeId},
-            {RunSnapshot::Score, score},
-            {RunSnapshot::EndReason, endReason},
-            {RunSnapshot::StartedAt, startedAt},
-            {RunSnapshot::EndedAt, endedAt},
-            {RunSnapshot::DeathWorldY, deathWorldY},
-            {RunSnapshot::DeathWorldX, deathWorldX},
-            {RunSnapshot::JumpCount, jumpCount},
-            {RunSnapshot::MaxSectionJumpCount, maxSectionJumpCount},
-            {RunSnapshot::WallCollisionCount, wallCollisionCount},
-            {RunSnapshot::BlockCollisionCount, blockCollisionCount}};
+    QVariantMap snapshot{{RunSnapshot::Id, id},
+                         {RunSnapshot::ModeId, modeId},
+                         {RunSnapshot::Score, score},
+                         {RunSnapshot::EndReason, endReason},
+                         {RunSnapshot::StartedAt, startedAt},
+                         {RunSnapshot::EndedAt, endedAt},
+                         {RunSnapshot::DeathWorldY, deathWorldY},
+                         {RunSnapshot::DeathWorldX, deathWorldX},
+                         {RunSnapshot::JumpCount, jumpCount},
+                         {RunSnapshot::MaxSectionJumpCount, maxSectionJumpCount},
+                         {RunSnapshot::WallCollisionCount, wallCollisionCount},
+                         {RunSnapshot::BlockCollisionCount, blockCollisionCount}};
+    if (hasReplay)
+        snapshot.insert(RunSnapshot::Replay, QString::fromLatin1(replay.toBase64()));
+    return snapshot;
 }
 
 bool RunSummary::fromSnapshot(const QVariantMap &snapshot, RunSummary &run)
@@ -90,6 +107,8 @@ bool RunSummary::fromSnapshot(const QVariantMap &snapshot, RunSummary &run)
     run.endedAt = textValue(snapshot, RunSnapshot::EndedAt);
     run.deathWorldY = snapshot.value(RunSnapshot::DeathWorldY);
     run.deathWorldX = snapshot.value(RunSnapshot::DeathWorldX);
+    run.hasReplay = snapshot.contains(RunSnapshot::Replay);
+    run.replay = run.hasReplay ? replayValue(snapshot.value(RunSnapshot::Replay)) : QByteArray();
     return countValue(snapshot, RunSnapshot::Score, run.score)
             && countValue(snapshot, RunSnapshot::JumpCount, run.jumpCount)
             && countValue(snapshot, RunSnapshot::MaxSectionJumpCount, run.maxSectionJumpCount)

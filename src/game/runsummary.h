@@ -1,6 +1,7 @@
 #ifndef RUNSUMMARY_H
 #define RUNSUMMARY_H
 
+#include <QByteArray>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -27,6 +28,8 @@ class RunSummary
     Q_PROPERTY(int maxSectionJumpCount MEMBER maxSectionJumpCount)
     Q_PROPERTY(int wallCollisionCount MEMBER wallCollisionCount)
     Q_PROPERTY(int blockCollisionCount MEMBER blockCollisionCount)
+    Q_PROPERTY(bool hasReplay MEMBER hasReplay)
+    Q_PROPERTY(QByteArray replay MEMBER replay)
 public:
     QString id;
     QString modeId;
@@ -44,6 +47,11 @@ public:
     int maxSectionJumpCount = 0;
     int wallCollisionCount = 0;
     int blockCollisionCount = 0;
+    // The run's replay as Replay::encode wrote it. A snapshot may come
+    // without one; one that came with a replay that does not decode is
+    // still a run, stored without it.
+    bool hasReplay = false;
+    QByteArray replay;
 
     QVariantMap toSnapshot() const;
 
