@@ -14,8 +14,6 @@ Rectangle {
     // "start", "game", "achievements", "skins", "runs", "settings" or
     // "developer".
     property string screen: "start"
-    // Raised whenever stored data may have changed, so pages read it again.
-    property int revision: 0
     readonly property real scaling: width / 540
 
     color: Theme.background
@@ -39,13 +37,9 @@ Rectangle {
 
         onGameSettled: {
             gamePage.showSettlement(gameId, success, rewards, bestScore)
-            developerPage.showSettlement(gameId, success, rewards, bestScore)
-            root.revision++
         }
         onSkinRewardsAcknowledged: {
             gamePage.showAcknowledgement(requestId, success)
-            developerPage.showAcknowledgement(requestId, success)
-            root.revision++
         }
     }
 
@@ -54,7 +48,6 @@ Rectangle {
         anchors.fill: parent
         visible: root.screen === "start"
         core: core
-        revision: root.revision
         onPlay: root.show("game")
         onOpenPage: root.show(name)
     }
@@ -64,10 +57,7 @@ Rectangle {
         anchors.fill: parent
         visible: root.screen === "game"
         core: core
-        onLeave: {
-            root.revision++
-            root.screen = "start"
-        }
+        onLeave: root.screen = "start"
     }
 
     Item {
@@ -106,7 +96,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    onChanged: root.revision++
                 }
             }
             ListView {

@@ -12,8 +12,6 @@ ApplicationWindow {
     id: window
     objectName: "silicaShell"
 
-    // Raised whenever stored data may have changed, so pages read it again.
-    property int revision: 0
     // The mode chosen on the start page; the cover shows its best score.
     property string modeId: "endless"
     property Item startPage: null
@@ -64,22 +62,11 @@ ApplicationWindow {
         onGameSettled: {
             if (window.gamePage)
                 window.gamePage.game.showSettlement(gameId, success, rewards, bestScore)
-            developerHub.settled(gameId, success, rewards, bestScore)
-            window.revision++
         }
         onSkinRewardsAcknowledged: {
             if (window.gamePage)
                 window.gamePage.game.showAcknowledgement(requestId, success)
-            developerHub.acknowledged(requestId, success)
-            window.revision++
         }
-    }
-
-    // Hands the facade's answers to the developer page while it is open.
-    QtObject {
-        id: developerHub
-        signal settled(string gameId, bool success, var rewards, int bestScore)
-        signal acknowledged(string requestId, bool success)
     }
 
     Shared.Look {
@@ -103,7 +90,6 @@ ApplicationWindow {
         StartPage {
             id: start
             core: appCore
-            revision: window.revision
             onModeIdChanged: window.modeId = modeId
             onPlay: window.openGame()
             onOpenPage: window.openPage(name)
@@ -120,7 +106,6 @@ ApplicationWindow {
             onLeft: {
                 if (window.gamePage === game)
                     window.gamePage = null
-                window.revision++
             }
             onClose: if (window.pageStack.currentPage === game) window.pageStack.pop()
             Component.onCompleted: window.gamePage = game
@@ -132,8 +117,6 @@ ApplicationWindow {
         ViewPage {
             core: appCore
             look: shellLook
-            hub: developerHub
-            onEdited: window.revision++
         }
     }
 
@@ -149,7 +132,6 @@ ApplicationWindow {
         id: coverComponent
         CoverPage {
             core: appCore
-            revision: window.revision
             modeId: window.modeId
             session: window.session
             onAction: window.coverAction()

@@ -188,6 +188,29 @@ Item {
             reader.destroy()
         }
 
+        // No shell hands the answer on: the start page and the cover hear of
+        // a new best by themselves, whichever path stored the run.
+        function test_newBestShowsOnStartAndCover_data() {
+            return [{ tag: "settled on the worker", async: true },
+                    { tag: "stored on the GUI thread", async: false }]
+        }
+
+        function test_newBestShowsOnStartAndCover(data) {
+            var start = shell.pageStack.currentPage
+            var core = start.core
+            var run = { "id": core.newGameId(), "modeId": "endless", "score": 250,
+                        "endReason": "wall", "startedAt": "2025-01-31T09:00:00Z",
+                        "endedAt": "2025-01-31T09:01:00Z" }
+            if (data.async)
+                verify(core.submitGameRecord(run))
+            else
+                verify(core.saveGameRecord(run.id, run.modeId, run.score, run.endReason,
+                                           run.startedAt, run.endedAt))
+            var best = findChild(shell._coverItem, "coverBest")
+            host.waitUntil(shellCase, function() { return best.text.indexOf("250") >= 0 }, 10000)
+            compare(findChild(start, "startPage").bestScore, 250)
+        }
+
         function test_coverShowsScoresAndItsActionPauses() {
             var cover = shell._coverItem
             verify(findChild(cover, "coverBest").text.indexOf("60") >= 0)
