@@ -4,7 +4,7 @@ import org.hoplix.hoplix 1.0
 import org.hoplix.game 1.0
 import org.hoplix.test 1.0
 import "../../qml/pages"
-import "../../qml/sailfish" as Phone
+import "../../qml" as Shells
 
 // The front end's pieces offscreen, each with a real facade and database:
 // the game page (taps, the clock, settlement and rewards, pausing, leaving a
@@ -22,7 +22,7 @@ Item {
 
     Component { id: coreComponent; ApplicationCore {} }
     Component { id: pageComponent; GamePage { anchors.fill: parent } }
-    Component { id: shellComponent; Phone.SilicaShell { keepAliveAvailable: true } }
+    Component { id: shellComponent; Shells.SilicaShell { keepAliveAvailable: true } }
     SignalSpy { id: settled; target: core; signalName: "gameSettled" }
     SignalSpy { id: acknowledged; target: core; signalName: "skinRewardsAcknowledged" }
 

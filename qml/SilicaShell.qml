@@ -2,12 +2,16 @@ import QtQuick 2.6
 import Sailfish.Silica 1.0
 import org.hoplix.hoplix 1.0
 import org.hoplix.game 1.0
-import "../components" as Shared
+import "components" as Shared
+import "sailfish"
 
 // The phone's shell: Silica pages on the page stack (back by a swipe), the
 // other pages in the start page's pull-down menu, and a cover. The pages'
 // bodies and the game are the same as the desktop's; the shell gives them
 // Silica's sizes and colours.
+// The phone's package installs this file as qml/harbour-hoplix.qml, so that
+// the window is the view's root object, where Silica expects it: the page
+// stack, the cover, the orientation and the keyboard hang on it.
 ApplicationWindow {
     id: window
     objectName: "silicaShell"
@@ -142,7 +146,7 @@ ApplicationWindow {
     Loader {
         objectName: "keepDisplayOn"
         active: window.keepAliveAvailable
-        source: "KeepDisplayOn.qml"
+        source: "sailfish/KeepDisplayOn.qml"
         onLoaded: item.playing = Qt.binding(function() { return window.playing })
     }
 

@@ -1,12 +1,13 @@
 import QtQuick 2.6
 import org.hoplix.hoplix 1.0
-import "../components"
-import "../pages"
-import "../components/Theme.js" as Theme
+import "components"
+import "pages"
+import "components/Theme.js" as Theme
 
 // The desktop shell: the start screen, the game, and the pages reached from
 // the start screen, one at a time in one window, with a back button. Every
-// view takes its size from this item.
+// view takes its size from this item, the view's root object: the desktop
+// build installs this file as qml/harbour-hoplix.qml.
 Rectangle {
     id: root
     objectName: "desktopShell"
@@ -15,6 +16,11 @@ Rectangle {
     // "developer".
     property string screen: "start"
     readonly property real scaling: width / 540
+
+    // The window opens in a phone's proportions; from then on the view sizes
+    // this item.
+    width: 540
+    height: 960
 
     color: Theme.background
 
