@@ -12,7 +12,7 @@ endif()
 if(HOPLIX_BUILD_TESTS AND HOPLIX_BUILD_APP)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     set(packaging_check "${CMAKE_SOURCE_DIR}/tests/packaging/packaging_check.py")
-    set(packaging_checks install-matches-files spec-parses installed-app-starts)
+    set(packaging_checks install-matches-files spec-parses installed-app-starts entry-file)
     # The store's rules judge the binary as shipped: an instrumented build
     # links the sanitizers' runtimes and is no such binary.
     if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")

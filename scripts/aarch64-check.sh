@@ -16,9 +16,9 @@ build="${HOPLIX_AARCH64_BUILD_DIR:-$root/build-aarch64}"
 # start-up and multi-process reliability tests stay with the native run.
 include="${HOPLIX_AARCH64_TESTS:-storage|applicationcore|simulation}"
 # Checks that only read the built program and its staged install: the
-# package's file list and the store's rules (its libraries, no rpath, main()
-# exported) on the phone's architecture.
-packaging_checks=(packaging_install-matches-files packaging_harbour-rules)
+# package's file list, the store's rules (its libraries, no rpath, main()
+# exported) and the Silica entry file, as the phone's package has them.
+packaging_checks=(packaging_install-matches-files packaging_harbour-rules packaging_entry-file)
 started=$SECONDS
 
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
@@ -47,8 +47,8 @@ fi
 echo "packages ready after $((SECONDS - started)) s"
 
 # The application links the desktop stand-in of the phone's application
-# library, as the phone's links the real one. lrelease, like moc and rcc, is
-# the build machine's own.
+# library, as the phone's links the real one, and installs the phone's shell.
+# lrelease, like moc and rcc, is the build machine's own.
 host_multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 cmake -S "$root" -B "$build" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/aarch64-linux-gnu.cmake" \
@@ -56,7 +56,7 @@ cmake -S "$root" -B "$build" \
     -DQt5_DIR=/usr/lib/aarch64-linux-gnu/cmake/Qt5 \
     -DQt5LinguistTools_DIR="/usr/lib/$host_multiarch/cmake/Qt5LinguistTools" \
     -DHOPLIX_BUILD_APP=ON -DHOPLIX_BUILD_BENCH=OFF -DHOPLIX_BUILD_TOOLS=OFF \
-    -DHOPLIX_BUILD_TESTS=ON >/dev/null
+    -DHOPLIX_BUILD_TESTS=ON -DHOPLIX_SHELL=silica >/dev/null
 
 tests=()
 for source in "$root"/tests/tst_*.cpp; do

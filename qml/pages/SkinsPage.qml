@@ -17,7 +17,6 @@ Column {
         onChanged: page.reload()
     }
     property string status: ""
-    signal changed()
 
     function reload() {
         if (!core)
@@ -30,7 +29,6 @@ Column {
             status = qsTr("Locked: an achievement unlocks it.")
         } else if (worn.wear(skin.skinId)) {
             status = qsTr("Now wearing %1.").arg(skin.skinName)
-            changed()
         } else {
             status = qsTr("Could not select %1.").arg(skin.skinName)
         }

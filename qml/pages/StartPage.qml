@@ -11,9 +11,13 @@ Item {
     objectName: "startPage"
 
     property var core
-    property int revision: 0
     property string modeId: "endless"
-    property int bestScore: 0
+    readonly property BestScores bestScores: BestScores {
+        core: page.core
+    }
+    // Unreadable scores (-1) show as none yet.
+    readonly property int bestScore: Math.max(0, modeId === "daily" ? bestScores.daily
+                                                                    : bestScores.endless)
     // The skin the player wears, kept current by its own object.
     readonly property WornSkin worn: WornSkin {
         core: page.core
@@ -37,15 +41,6 @@ Item {
     signal play()
     signal openPage(string name)
 
-    function reload() {
-        if (!core)
-            return
-        bestScore = Math.max(0, core.highestScore(modeId))
-    }
-
-    onRevisionChanged: reload()
-    onModeIdChanged: reload()
-    onVisibleChanged: if (visible) reload()
     onCurrentChanged: idle.wake()
 
     Timer {
@@ -70,7 +65,6 @@ Item {
             mouse.accepted = false
         }
     }
-    Component.onCompleted: reload()
 
     Backdrop {
         anchors.fill: parent

@@ -11,10 +11,13 @@ CoverBackground {
     objectName: "cover"
 
     property var core
-    property int revision: 0
     property string modeId: "endless"
     property var session: null
-    property int bestScore: 0
+    readonly property BestScores bestScores: BestScores {
+        core: cover.core
+    }
+    readonly property int bestScore: Math.max(0, modeId === "daily" ? bestScores.daily
+                                                                    : bestScores.endless)
     // The skin the player wears, kept current by its own object.
     readonly property WornSkin worn: WornSkin {
         core: cover.core
@@ -26,16 +29,6 @@ CoverBackground {
                                          || session.state === GameSession.Paused)
 
     signal action()
-
-    function reload() {
-        if (!core)
-            return
-        bestScore = Math.max(0, core.highestScore(modeId))
-    }
-
-    onRevisionChanged: reload()
-    onModeIdChanged: reload()
-    Component.onCompleted: reload()
 
     Column {
         anchors.centerIn: parent

@@ -10,7 +10,6 @@ Page {
     objectName: "silicaStartPage"
 
     property var core
-    property int revision: 0
     readonly property string modeId: start.modeId
 
     signal play()
@@ -38,7 +37,6 @@ Page {
             id: start
             anchors.fill: parent
             core: page.core
-            revision: page.revision
             showsPageButtons: false
             current: page.status === PageStatus.Active
             onPlay: page.play()

@@ -13,9 +13,6 @@ Page {
     property alias title: header.title
     property var core
     property QtObject look
-    // Relays the facade's answers to the developer page.
-    property QtObject hub
-    signal edited()
 
     SilicaFlickable {
         anchors.fill: parent
@@ -55,7 +52,6 @@ Page {
         Shared.SkinsPage {
             look: page.look
             core: page.core
-            onChanged: page.edited()
         }
     }
 
@@ -70,18 +66,8 @@ Page {
     Component {
         id: developer
         Shared.DeveloperPage {
-            id: developerPage
             look: page.look
             core: page.core
-
-            Component.onCompleted: {
-                page.hub.settled.connect(developerPage.showSettlement)
-                page.hub.acknowledged.connect(developerPage.showAcknowledgement)
-            }
-            Component.onDestruction: {
-                page.hub.settled.disconnect(developerPage.showSettlement)
-                page.hub.acknowledged.disconnect(developerPage.showAcknowledgement)
-            }
         }
     }
 }

@@ -56,7 +56,7 @@ Q_DECL_EXPORT int main(int argc, char *argv[])
     app->installTranslator(translator);
 
     QQuickView *view = SailfishApp::createView();
-    // The front end picks its shell by what this engine can import.
+    // The front end leaves out what needs a module this engine cannot import.
     PlatformModules::expose(view->engine());
     view->setSource(SailfishApp::pathTo(QStringLiteral("qml/harbour-hoplix.qml")));
     view->show();

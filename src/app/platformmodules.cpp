@@ -18,7 +18,6 @@ bool PlatformModules::importable(QQmlEngine *engine, const char *import)
 QVariantMap PlatformModules::probe(QQmlEngine *engine)
 {
     QVariantMap modules;
-    modules.insert(QStringLiteral("silica"), importable(engine, "Sailfish.Silica 1.0"));
     modules.insert(QStringLiteral("keepAlive"), importable(engine, "Nemo.KeepAlive 1.2"));
     modules.insert(QStringLiteral("multimedia"), importable(engine, "QtMultimedia 5.6"));
     modules.insert(QStringLiteral("feedback"), importable(engine, "QtFeedback 5.0"));

@@ -5,14 +5,15 @@
 
 class QQmlEngine;
 
-// The phone's optional QML modules that an engine can import. The front end
-// picks its shell by them, so start-up asks the view's own engine (with its
-// import paths) before it loads the front end.
+// The optional QML modules that an engine can import: a phone may lack one,
+// a desktop most. The front end loads what uses them only where they are, so
+// start-up asks the view's own engine (with its import paths) before it loads
+// the front end. Which shell runs is the package's choice, not a probe's.
 class PlatformModules
 {
 public:
-    // { "silica": Sailfish.Silica 1.0 importable, "keepAlive": Nemo.KeepAlive 1.2,
-    //   "multimedia": QtMultimedia 5.6, "feedback": QtFeedback 5.0 }
+    // { "keepAlive": Nemo.KeepAlive 1.2 importable, "multimedia": QtMultimedia 5.6,
+    //   "feedback": QtFeedback 5.0 }
     static QVariantMap probe(QQmlEngine *engine);
 
     // Sets probe()'s answer as the context property "platformModules".

@@ -14,6 +14,11 @@
     packaging_check.py installed-app-starts <source dir> <build dir>
         Starts the staged program offscreen for a few seconds with German
         chosen and checks it found its front end and its translations.
+    packaging_check.py entry-file <source dir> <build dir>
+        The staged qml/harbour-hoplix.qml is the shell the build chose
+        (HOPLIX_SHELL), Silica's ApplicationWindow at its root in the phone's
+        build; the desktop's install holds nothing that imports Silica; every
+        relative import and QML file name in the staged front end is there.
 
 Exit code 0 passes, 1 fails, 77 skips (the application is not built here).
 """
@@ -179,7 +184,7 @@ def spec_parses(source, _build):
         fail("rpmspec -P failed:\n" + result.stderr)
     parsed = result.stdout
     for expected in ("Name:       " + NAME, "pkgconfig(sailfishapp)", "pkgconfig(Qt5Sql)",
-                     "-DHOPLIX_BUILD_TESTS=OFF", "/usr/bin/" + NAME):
+                     "-DHOPLIX_BUILD_TESTS=OFF", "-DHOPLIX_SHELL=silica", "/usr/bin/" + NAME):
         if expected not in parsed:
             fail("parsed spec lacks " + expected)
     requires = [line.split(":", 1)[1].split()[0] for line in parsed.splitlines()
@@ -345,8 +350,66 @@ def harbour_rules(source, build):
     print("the staged install keeps the store's rules (%d files)" % len(files))
 
 
+def chosen_shell(build):
+    """The build's HOPLIX_SHELL, as its cache holds it."""
+    with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8") as cache:
+        for line in cache:
+            if line.startswith("HOPLIX_SHELL:"):
+                return line.split("=", 1)[1].strip()
+    fail("the build's cache has no HOPLIX_SHELL")
+
+
+# The shell of each build, as a file in qml/, and its root object.
+SHELLS = {"silica": ("SilicaShell.qml", "ApplicationWindow"),
+          "desktop": ("DesktopShell.qml", "Rectangle")}
+ROOT_OBJECT = re.compile(r"^([A-Z][\w.]*)\s*\{", re.M)
+RELATIVE_IMPORT = re.compile(r'^\s*import\s+"([^"]+)"', re.M)
+# A file named in a string, as a Loader's source is.
+QML_FILE_NAME = re.compile(r'"([\w./-]+\.qml)"')
+
+
+def entry_file(source, build):
+    application(build)
+    shell = chosen_shell(build)
+    if shell not in SHELLS:
+        fail("HOPLIX_SHELL is %r, neither of %s" % (shell, ", ".join(sorted(SHELLS))))
+    shell_file, root_object = SHELLS[shell]
+    problems = []
+    with tempfile.TemporaryDirectory(prefix="hoplix-stage-") as root:
+        stage(build, root)
+        qml_dir = os.path.join(root, "usr/share", NAME, "qml")
+        entry = os.path.join(qml_dir, NAME + ".qml")
+        if not os.path.isfile(entry):
+            fail("the staged tree has no entry file at " + entry)
+        with open(entry, encoding="utf-8") as staged, \
+                open(os.path.join(source, "qml", shell_file), encoding="utf-8") as chosen:
+            text = staged.read()
+            if text != chosen.read():
+                problems.append("the entry file is not qml/%s, the %s shell" % (shell_file, shell))
+        found = ROOT_OBJECT.search(text)
+        if found is None or found.group(1) != root_object:
+            problems.append("the entry file's root object is %s, must be %s"
+                            % (found.group(1) if found else "missing", root_object))
+        for directory, _, names in os.walk(qml_dir):
+            for name in sorted(n for n in names if n.endswith((".qml", ".js"))):
+                path = os.path.join(directory, name)
+                shown = os.path.relpath(path, qml_dir)
+                with open(path, encoding="utf-8") as code:
+                    text = code.read()
+                if shell == "desktop" and re.search(r"^\s*import\s+Sailfish\.", text, re.M):
+                    problems.append("%s imports Sailfish: the desktop has no Silica" % shown)
+                for named in RELATIVE_IMPORT.findall(text) + QML_FILE_NAME.findall(text):
+                    if ":" not in named and not os.path.exists(os.path.join(directory, named)):
+                        problems.append("%s names \"%s\", which the install lacks" % (shown, named))
+    if problems:
+        fail("\n".join(problems))
+    print("the staged entry file is the %s shell; every file it reaches is installed" % shell)
+
+
 def installed_app_starts(source, build):
     application(build)
+    if chosen_shell(build) == "silica":
+        skip("the entry file is the phone's shell, which needs the phone's Sailfish.Silica")
     with tempfile.TemporaryDirectory(prefix="hoplix-run-") as scratch:
         root = os.path.join(scratch, "stage")
         stage(build, root)
@@ -396,6 +459,7 @@ CHECKS = {
     "spec-parses": spec_parses,
     "harbour-rules": harbour_rules,
     "installed-app-starts": installed_app_starts,
+    "entry-file": entry_file,
 }
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ import org.hoplix.hoplix 1.0
 import org.hoplix.game 1.0
 import org.hoplix.test 1.0
 import "../../qml/pages"
-import "../../qml/sailfish" as Phone
+import "../../qml" as Shells
 
 // The front end's pieces offscreen, each with a real facade and database:
 // the game page (taps, the clock, settlement and rewards, pausing, leaving a
@@ -22,7 +22,7 @@ Item {
 
     Component { id: coreComponent; ApplicationCore {} }
     Component { id: pageComponent; GamePage { anchors.fill: parent } }
-    Component { id: shellComponent; Phone.SilicaShell { keepAliveAvailable: true } }
+    Component { id: shellComponent; Shells.SilicaShell { keepAliveAvailable: true } }
     SignalSpy { id: settled; target: core; signalName: "gameSettled" }
     SignalSpy { id: acknowledged; target: core; signalName: "skinRewardsAcknowledged" }
 
@@ -186,6 +186,29 @@ Item {
             host.waitUntil(shellCase, function() { return reader.gameRecords("endless").length === 2 }, 10000)
             compare(reader.gameRecords("endless")[0].endReason, "abandoned")
             reader.destroy()
+        }
+
+        // No shell hands the answer on: the start page and the cover hear of
+        // a new best by themselves, whichever path stored the run.
+        function test_newBestShowsOnStartAndCover_data() {
+            return [{ tag: "settled on the worker", async: true },
+                    { tag: "stored on the GUI thread", async: false }]
+        }
+
+        function test_newBestShowsOnStartAndCover(data) {
+            var start = shell.pageStack.currentPage
+            var core = start.core
+            var run = { "id": core.newGameId(), "modeId": "endless", "score": 250,
+                        "endReason": "wall", "startedAt": "2025-01-31T09:00:00Z",
+                        "endedAt": "2025-01-31T09:01:00Z" }
+            if (data.async)
+                verify(core.submitGameRecord(run))
+            else
+                verify(core.saveGameRecord(run.id, run.modeId, run.score, run.endReason,
+                                           run.startedAt, run.endedAt))
+            var best = findChild(shell._coverItem, "coverBest")
+            host.waitUntil(shellCase, function() { return best.text.indexOf("250") >= 0 }, 10000)
+            compare(findChild(start, "startPage").bestScore, 250)
         }
 
         function test_coverShowsScoresAndItsActionPauses() {

@@ -2,18 +2,20 @@ import QtQuick 2.6
 import Sailfish.Silica 1.0
 import org.hoplix.hoplix 1.0
 import org.hoplix.game 1.0
-import "../components" as Shared
+import "components" as Shared
+import "sailfish"
 
 // The phone's shell: Silica pages on the page stack (back by a swipe), the
 // other pages in the start page's pull-down menu, and a cover. The pages'
 // bodies and the game are the same as the desktop's; the shell gives them
 // Silica's sizes and colours.
+// The phone's package installs this file as qml/harbour-hoplix.qml, so that
+// the window is the view's root object, where Silica expects it: the page
+// stack, the cover, the orientation and the keyboard hang on it.
 ApplicationWindow {
     id: window
     objectName: "silicaShell"
 
-    // Raised whenever stored data may have changed, so pages read it again.
-    property int revision: 0
     // The mode chosen on the start page; the cover shows its best score.
     property string modeId: "endless"
     property Item startPage: null
@@ -64,22 +66,11 @@ ApplicationWindow {
         onGameSettled: {
             if (window.gamePage)
                 window.gamePage.game.showSettlement(gameId, success, rewards, bestScore)
-            developerHub.settled(gameId, success, rewards, bestScore)
-            window.revision++
         }
         onSkinRewardsAcknowledged: {
             if (window.gamePage)
                 window.gamePage.game.showAcknowledgement(requestId, success)
-            developerHub.acknowledged(requestId, success)
-            window.revision++
         }
-    }
-
-    // Hands the facade's answers to the developer page while it is open.
-    QtObject {
-        id: developerHub
-        signal settled(string gameId, bool success, var rewards, int bestScore)
-        signal acknowledged(string requestId, bool success)
     }
 
     Shared.Look {
@@ -103,7 +94,6 @@ ApplicationWindow {
         StartPage {
             id: start
             core: appCore
-            revision: window.revision
             onModeIdChanged: window.modeId = modeId
             onPlay: window.openGame()
             onOpenPage: window.openPage(name)
@@ -120,7 +110,6 @@ ApplicationWindow {
             onLeft: {
                 if (window.gamePage === game)
                     window.gamePage = null
-                window.revision++
             }
             onClose: if (window.pageStack.currentPage === game) window.pageStack.pop()
             Component.onCompleted: window.gamePage = game
@@ -132,8 +121,6 @@ ApplicationWindow {
         ViewPage {
             core: appCore
             look: shellLook
-            hub: developerHub
-            onEdited: window.revision++
         }
     }
 
@@ -149,7 +136,6 @@ ApplicationWindow {
         id: coverComponent
         CoverPage {
             core: appCore
-            revision: window.revision
             modeId: window.modeId
             session: window.session
             onAction: window.coverAction()
@@ -160,7 +146,7 @@ ApplicationWindow {
     Loader {
         objectName: "keepDisplayOn"
         active: window.keepAliveAvailable
-        source: "KeepDisplayOn.qml"
+        source: "sailfish/KeepDisplayOn.qml"
         onLoaded: item.playing = Qt.binding(function() { return window.playing })
     }
 

@@ -1,12 +1,13 @@
 import QtQuick 2.6
 import org.hoplix.hoplix 1.0
-import "../components"
-import "../pages"
-import "../components/Theme.js" as Theme
+import "components"
+import "pages"
+import "components/Theme.js" as Theme
 
 // The desktop shell: the start screen, the game, and the pages reached from
 // the start screen, one at a time in one window, with a back button. Every
-// view takes its size from this item.
+// view takes its size from this item, the view's root object: the desktop
+// build installs this file as qml/harbour-hoplix.qml.
 Rectangle {
     id: root
     objectName: "desktopShell"
@@ -14,9 +15,12 @@ Rectangle {
     // "start", "game", "achievements", "skins", "runs", "settings" or
     // "developer".
     property string screen: "start"
-    // Raised whenever stored data may have changed, so pages read it again.
-    property int revision: 0
     readonly property real scaling: width / 540
+
+    // The window opens in a phone's proportions; from then on the view sizes
+    // this item.
+    width: 540
+    height: 960
 
     color: Theme.background
 
@@ -39,13 +43,9 @@ Rectangle {
 
         onGameSettled: {
             gamePage.showSettlement(gameId, success, rewards, bestScore)
-            developerPage.showSettlement(gameId, success, rewards, bestScore)
-            root.revision++
         }
         onSkinRewardsAcknowledged: {
             gamePage.showAcknowledgement(requestId, success)
-            developerPage.showAcknowledgement(requestId, success)
-            root.revision++
         }
     }
 
@@ -54,7 +54,6 @@ Rectangle {
         anchors.fill: parent
         visible: root.screen === "start"
         core: core
-        revision: root.revision
         onPlay: root.show("game")
         onOpenPage: root.show(name)
     }
@@ -64,10 +63,7 @@ Rectangle {
         anchors.fill: parent
         visible: root.screen === "game"
         core: core
-        onLeave: {
-            root.revision++
-            root.screen = "start"
-        }
+        onLeave: root.screen = "start"
     }
 
     Item {
@@ -106,7 +102,6 @@ Rectangle {
                     width: parent.width
                     look: shellLook
                     core: core
-                    onChanged: root.revision++
                 }
             }
             ListView {
