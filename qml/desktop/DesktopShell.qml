@@ -38,12 +38,10 @@ Rectangle {
         id: core
 
         onGameSettled: {
-            gamePage.showSettlement(gameId, success, rewards, bestScore)
             developerPage.showSettlement(gameId, success, rewards, bestScore)
             root.revision++
         }
         onSkinRewardsAcknowledged: {
-            gamePage.showAcknowledgement(requestId, success)
             developerPage.showAcknowledgement(requestId, success)
             root.revision++
         }

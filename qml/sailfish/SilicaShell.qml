@@ -62,14 +62,10 @@ ApplicationWindow {
         id: appCore
 
         onGameSettled: {
-            if (window.gamePage)
-                window.gamePage.game.showSettlement(gameId, success, rewards, bestScore)
             developerHub.settled(gameId, success, rewards, bestScore)
             window.revision++
         }
         onSkinRewardsAcknowledged: {
-            if (window.gamePage)
-                window.gamePage.game.showAcknowledgement(requestId, success)
             developerHub.acknowledged(requestId, success)
             window.revision++
         }
