@@ -208,13 +208,6 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Lauf wird verlassen</translation>
-    </message>
-</context>
-<context>
     <name>HeaderBar</name>
     <message>
         <source>Back</source>
@@ -437,6 +430,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Sprache dieser Oberfläche: Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Lauf wird verlassen</translation>
     </message>
 </context>
 <context>

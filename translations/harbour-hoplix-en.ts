@@ -208,13 +208,6 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Leaving the run</translation>
-    </message>
-</context>
-<context>
     <name>HeaderBar</name>
     <message>
         <source>Back</source>
@@ -437,6 +430,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Language of this interface: English</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Leaving the run</translation>
     </message>
 </context>
 <context>

@@ -208,13 +208,6 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
-    <message>
-        <source>Leaving the run</source>
-        <translation>終了中…</translation>
-    </message>
-</context>
-<context>
     <name>HeaderBar</name>
     <message>
         <source>Back</source>
@@ -437,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>システムの言語</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>終了中…</translation>
     </message>
 </context>
 <context>

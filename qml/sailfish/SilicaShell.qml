@@ -96,7 +96,7 @@ ApplicationWindow {
 
     Component {
         id: startPageComponent
-        StartPage {
+        SilicaStartPage {
             id: start
             core: appCore
             revision: window.revision
@@ -109,7 +109,7 @@ ApplicationWindow {
 
     Component {
         id: gamePageComponent
-        GamePage {
+        SilicaGamePage {
             id: game
             core: appCore
             modeId: window.modeId
@@ -135,7 +135,7 @@ ApplicationWindow {
 
     Component {
         id: recordsPageComponent
-        RecordsPage {
+        SilicaRecordsPage {
             core: appCore
             look: shellLook
         }
