@@ -796,9 +796,7 @@ void gamePages()
     component.setData("import QtQuick 2.6\n"
                       "import org.hoplix.hoplix 1.0\n"
                       "import \".\"\n"
-                      "GamePage { id: page; width: 540; height: 960\n"
-                      "  core: ApplicationCore { onGameSettled:\n"
-                      "    page.showSettlement(gameId, success, rewards, bestScore) } }\n",
+                      "GamePage { width: 540; height: 960; core: ApplicationCore {} }\n",
                       QUrl::fromLocalFile(QStringLiteral(HOPLIX_QML_PAGES "/Bench.qml")));
     std::unique_ptr<QObject> page(component.create());
     if (!page) {

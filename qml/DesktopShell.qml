@@ -40,13 +40,6 @@ Rectangle {
 
     ApplicationCore {
         id: core
-
-        onGameSettled: {
-            gamePage.showSettlement(gameId, success, rewards, bestScore)
-        }
-        onSkinRewardsAcknowledged: {
-            gamePage.showAcknowledgement(requestId, success)
-        }
     }
 
     StartPage {

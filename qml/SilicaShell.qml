@@ -62,15 +62,6 @@ ApplicationWindow {
 
     ApplicationCore {
         id: appCore
-
-        onGameSettled: {
-            if (window.gamePage)
-                window.gamePage.game.showSettlement(gameId, success, rewards, bestScore)
-        }
-        onSkinRewardsAcknowledged: {
-            if (window.gamePage)
-                window.gamePage.game.showAcknowledgement(requestId, success)
-        }
     }
 
     Shared.Look {
@@ -91,7 +82,7 @@ ApplicationWindow {
 
     Component {
         id: startPageComponent
-        StartPage {
+        SilicaStartPage {
             id: start
             core: appCore
             onModeIdChanged: window.modeId = modeId
@@ -103,7 +94,7 @@ ApplicationWindow {
 
     Component {
         id: gamePageComponent
-        GamePage {
+        SilicaGamePage {
             id: game
             core: appCore
             modeId: window.modeId
@@ -126,7 +117,7 @@ ApplicationWindow {
 
     Component {
         id: recordsPageComponent
-        RecordsPage {
+        SilicaRecordsPage {
             core: appCore
             look: shellLook
         }

@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>Letzter Tod</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>BESTWERT</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>Gegen eine Wand</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>Lauf vorbei</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>Letzter Tod</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>BESTWERT</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>Turm des Tages</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>Endloser Turm</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>Tippe links oder rechts, um in diese Richtung zu springen. Spring durch die Lücken; ein harter Stoß von unten beendet den Lauf, ein sanfter prallt ab.</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>Tippe irgendwo, um weiterzuspielen.</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>Lauf verlassen</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Lauf wird verlassen</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Tippe irgendwo, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Lauf verlassen</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>Wackeln und Blitze</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>Turm des Tages</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Endloser Turm</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Tippe links oder rechts, um in diese Richtung zu springen. Spring durch die Lücken; ein harter Stoß von unten beendet den Lauf, ein sanfter prallt ab.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Sprache dieser Oberfläche: Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Lauf wird verlassen</translation>
     </message>
 </context>
 <context>

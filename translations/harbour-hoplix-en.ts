@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>Last death</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>BEST</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>Hit a wall</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>Run over</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>Last death</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>BEST</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>Daily tower</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>Endless tower</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Paused</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>Tap anywhere to carry on.</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Resume</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>Leave run</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Leaving the run</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Tap anywhere to carry on.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Leave run</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>Screen shake and flashes</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>Daily tower</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Endless tower</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Language of this interface: English</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Leaving the run</translation>
     </message>
 </context>
 <context>

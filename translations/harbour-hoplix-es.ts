@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>Última muerte</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>RÉCORD</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>Contra un muro</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>Fin de la partida</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>Última muerte</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>RÉCORD</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>Torre del día</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>Torre sin fin</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>Toca a la izquierda o derecha para saltar hacia ese lado. Pasa por los huecos; un golpe fuerte desde abajo acaba la partida, uno suave rebota.</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>Toca para seguir.</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Seguir</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>Abandonar</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>Menú</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Saliendo…</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Toca para seguir.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Abandonar</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>Temblor y destellos</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>Torre del día</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Torre sin fin</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Toca a la izquierda o derecha para saltar hacia ese lado. Pasa por los huecos; un golpe fuerte desde abajo acaba la partida, uno suave rebota.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>Idioma del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Saliendo…</translation>
     </message>
 </context>
 <context>

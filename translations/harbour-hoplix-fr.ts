@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>Dernière mort</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>RECORD</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>Contre un mur</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>Partie finie</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>Dernière mort</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>RECORD</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>Tour du jour</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>Tour sans fin</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>Touchez à gauche ou à droite pour sauter de ce côté. Passez par les trous ; un choc fort par-dessous finit la partie, un léger fait rebondir.</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>Touchez pour continuer.</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Reprendre</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>Quitter</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Sortie…</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Touchez pour continuer.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>Secousses et flashs</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>Tour du jour</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Tour sans fin</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Touchez à gauche ou à droite pour sauter de ce côté. Passez par les trous ; un choc fort par-dessous finit la partie, un léger fait rebondir.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Sortie…</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>前回の死亡</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>ベスト</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>壁に激突</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>ゲームオーバー</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>前回の死亡</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>ベスト</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>今日の塔</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>無限の塔</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>左右をタップするとその方向へ跳びます。すき間を抜けよう。下から強くぶつかると終了、軽ければ跳ね返ります。</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>一時停止</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>タップで再開。</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>再開</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>やめる</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>メニュー</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>終了中…</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>タップで再開。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>やめる</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>画面の揺れと点滅</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>今日の塔</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>無限の塔</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>左右をタップするとその方向へ跳びます。すき間を抜けよう。下から強くぶつかると終了、軽ければ跳ね返ります。</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>システムの言語</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>終了中…</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>Прошлая гибель</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>РЕКОРД</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>Удар о стену</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>Забег окончен</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>Прошлая гибель</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>РЕКОРД</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>Башня дня</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>Бесконечная башня</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>Касание слева или справа — прыжок в ту сторону. Проходите в просветы; сильный удар снизу завершает забег, лёгкий отбрасывает.</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Пауза</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>Коснитесь, чтобы продолжить.</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Продолжить</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>Выйти</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>Меню</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>Выход…</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>Коснитесь, чтобы продолжить.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>Выйти</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>Тряска и вспышки</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>Башня дня</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>Бесконечная башня</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>Касание слева или справа — прыжок в ту сторону. Проходите в просветы; сильный удар снизу завершает забег, лёгкий отбрасывает.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>Язык системы</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>Выход…</translation>
     </message>
 </context>
 <context>

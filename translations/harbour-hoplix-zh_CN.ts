@@ -40,6 +40,13 @@
     </message>
 </context>
 <context>
+    <name>DeathMarker</name>
+    <message>
+        <source>Last death</source>
+        <translation>上次死亡</translation>
+    </message>
+</context>
+<context>
     <name>DeveloperPage</name>
     <message>
         <source>Settling the run…</source>
@@ -151,7 +158,14 @@
     </message>
 </context>
 <context>
-    <name>GamePage</name>
+    <name>GameHud</name>
+    <message>
+        <source>BEST</source>
+        <translation>最高</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverCard</name>
     <message>
         <source>Hit a wall</source>
         <translation>撞上了墙</translation>
@@ -167,42 +181,6 @@
     <message>
         <source>Run over</source>
         <translation>本局结束</translation>
-    </message>
-    <message>
-        <source>Last death</source>
-        <translation>上次死亡</translation>
-    </message>
-    <message>
-        <source>BEST</source>
-        <translation>最高</translation>
-    </message>
-    <message>
-        <source>Daily tower</source>
-        <translation>每日之塔</translation>
-    </message>
-    <message>
-        <source>Endless tower</source>
-        <translation>无尽之塔</translation>
-    </message>
-    <message>
-        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
-        <translation>点击左侧或右侧向该方向跳。穿过缺口；从下方猛撞会结束本局，轻碰则弹回。</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>已暂停</translation>
-    </message>
-    <message>
-        <source>Tap anywhere to carry on.</source>
-        <translation>点击任意处继续。</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>继续</translation>
-    </message>
-    <message>
-        <source>Leave run</source>
-        <translation>退出本局</translation>
     </message>
     <message>
         <source>New best score!</source>
@@ -227,10 +205,6 @@
     <message>
         <source>Menu</source>
         <translation>菜单</translation>
-    </message>
-    <message>
-        <source>Leaving the run</source>
-        <translation>正在退出…</translation>
     </message>
 </context>
 <context>
@@ -344,6 +318,25 @@
     </message>
 </context>
 <context>
+    <name>PauseOverlay</name>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Tap anywhere to carry on.</source>
+        <translation>点击任意处继续。</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Leave run</source>
+        <translation>退出本局</translation>
+    </message>
+</context>
+<context>
     <name>PlaySettings</name>
     <message>
         <source>Sound and touch</source>
@@ -372,6 +365,21 @@
     <message>
         <source>Screen shake and flashes</source>
         <translation>屏幕震动与闪光</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyHint</name>
+    <message>
+        <source>Daily tower</source>
+        <translation>每日之塔</translation>
+    </message>
+    <message>
+        <source>Endless tower</source>
+        <translation>无尽之塔</translation>
+    </message>
+    <message>
+        <source>Tap left or right to jump that way. Pass through the gaps; a hard knock from below ends the run, a gentle one bounces.</source>
+        <translation>点击左侧或右侧向该方向跳。穿过缺口；从下方猛撞会结束本局，轻碰则弹回。</translation>
     </message>
 </context>
 <context>
@@ -422,6 +430,13 @@
     <message>
         <source>System language</source>
         <translation>系统语言</translation>
+    </message>
+</context>
+<context>
+    <name>SilicaGamePage</name>
+    <message>
+        <source>Leaving the run</source>
+        <translation>正在退出…</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "Theme.js" as Theme
 
 // The night sky behind the tower: a gradient and a fixed set of stars that
 // drift slower than the tower, for depth. `scroll` is the camera's height in
@@ -9,9 +10,9 @@ Rectangle {
     property real scroll: 0
 
     gradient: Gradient {
-        GradientStop { position: 0.0; color: "#0d1022" }
-        GradientStop { position: 0.6; color: "#1a1838" }
-        GradientStop { position: 1.0; color: "#2a1b3d" }
+        GradientStop { position: 0.0; color: Theme.skyTop }
+        GradientStop { position: 0.6; color: Theme.skyMiddle }
+        GradientStop { position: 1.0; color: Theme.skyBottom }
     }
 
     Repeater {
@@ -23,7 +24,7 @@ Rectangle {
             width: Math.max(2, backdrop.width / 240 * (1 + index % 3))
             height: width
             radius: width / 2
-            color: index % 5 === 0 ? "#ffe9a8" : "#cfd8ff"
+            color: index % 5 === 0 ? Theme.brightStar : Theme.star
             opacity: 0.35 + (index % 3) * 0.2
             x: (index * 197 % 100) / 100 * backdrop.width
             y: {

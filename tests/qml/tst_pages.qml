@@ -43,9 +43,6 @@ Item {
             TestConfiguration.fresh()
             page = pageComponent.createObject(host)
             page.core = coreComponent.createObject(page)
-            // As the application's root wires them.
-            core.gameSettled.connect(page.showSettlement)
-            core.skinRewardsAcknowledged.connect(page.showAcknowledgement)
             settled.clear()
             acknowledged.clear()
             page.open("endless")
@@ -78,7 +75,22 @@ Item {
             mouseClick(page, 400, 600)
             compare(page.session.state, GameSession.Ready)
             tryCompare(acknowledged, "count", 1, 10000)
+            tryCompare(page, "pendingRequestId", "")
             compare(settled.count, 1)
+        }
+
+        function test_anotherRunsAnswerIsLeftAlone() {
+            // A run the page did not play (the developer page's, say) settles
+            // with rewards while the page waits for its first tap.
+            verify(core.submitGameRecord({ "id": core.newGameId(), "modeId": "endless",
+                                           "score": 300, "endReason": "wall",
+                                           "startedAt": "2025-01-31T08:00:00Z",
+                                           "endedAt": "2025-01-31T08:01:00Z" }))
+            tryCompare(settled, "count", 1, 10000)
+            verify(settled.signalArguments[0][2].length > 0)
+            verify(!page.settled)
+            compare(page.rewards.length, 0)
+            compare(page.bestScore, 0)
         }
 
         function test_inactiveApplicationPauses() {

@@ -5,13 +5,16 @@ After lupdate, a text that moved to another page (a new context) or was
 copied there comes back unfinished, although the same file already holds its
 translation. This gives every unfinished message the
 translation of a finished message of the same file that has the same source
-text (and the same plural kind), in any context. Texts that are new or
+text (and the same plural kind), in any context, or else of a vanished one
+(lupdate keeps those until it runs with -no-obsolete). Texts that are new or
 reworded stay unfinished for a translator.
 
 The files are edited in place, keeping lupdate's layout, so a second lupdate
 run leaves them as they are.
 
+    lupdate -locations none qml -extensions qml,js -ts translations/*.ts
     python3 tools/translations/carry.py translations/*.ts
+    lupdate -no-obsolete -locations none qml -extensions qml,js -ts translations/*.ts
 """
 
 import re
@@ -40,13 +43,24 @@ def parts(match):
 def carry(text):
     """Returns the text with its unfinished messages filled, and their count."""
     finished = {}
+    # A text that left its context (its file renamed or split) stays behind as
+    # vanished until lupdate runs with -no-obsolete; its translation is still
+    # the text's, and serves where no current one does.
+    gone = {}
     for match in MESSAGE.finditer(text):
         found = parts(match)
         if not found:
             continue
         key, translation = found
-        if not translation.group("attrs").strip() and not is_empty(translation.group("inner")):
+        if is_empty(translation.group("inner")):
+            continue
+        attrs = translation.group("attrs").strip()
+        if not attrs:
             finished.setdefault(key, translation.group("inner"))
+        elif attrs in ('type="vanished"', 'type="obsolete"'):
+            gone.setdefault(key, translation.group("inner"))
+    for key, inner in gone.items():
+        finished.setdefault(key, inner)
 
     filled = [0]
 
