@@ -18,24 +18,11 @@ Column {
     // The latest answer: { gameId, success, rewards, bestScore }, or null.
     property var settlement: null
 
-    // The facade's answers, heard here directly. Connected by hand: the
-    // phone's Qt knows no function handlers in Connections, and the
-    // desktop's warns about the older form.
-    property var connected: null
-    function listenTo(facade) {
-        if (connected) {
-            connected.gameSettled.disconnect(showSettlement)
-            connected.skinRewardsAcknowledged.disconnect(showAcknowledgement)
-        }
-        connected = facade
-        if (facade) {
-            facade.gameSettled.connect(showSettlement)
-            facade.skinRewardsAcknowledged.connect(showAcknowledgement)
-        }
+    CoreAnswers {
+        core: page.core
+        onSettled: page.showSettlement(gameId, success, rewards, bestScore)
+        onAcknowledged: page.showAcknowledgement(requestId, success)
     }
-    onCoreChanged: listenTo(core)
-    // The facade outlives a page popped off the phone's stack.
-    Component.onDestruction: listenTo(null)
 
     function now() {
         return new Date().toISOString().replace(/\.\d+Z$/, "Z")

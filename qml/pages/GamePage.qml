@@ -134,21 +134,10 @@ Item {
         restartGuard.restart()
     }
 
-    // The facade answers every page's runs and requests: each page takes
-    // the answers to its own. Connected by hand: the phone's Qt knows no
-    // function handlers in Connections, and the desktop's warns about the
-    // older form.
-    property QtObject connectedCore: null
-    onCoreChanged: {
-        if (connectedCore) {
-            connectedCore.gameSettled.disconnect(showSettlement)
-            connectedCore.skinRewardsAcknowledged.disconnect(showAcknowledgement)
-        }
-        connectedCore = core || null
-        if (connectedCore) {
-            connectedCore.gameSettled.connect(showSettlement)
-            connectedCore.skinRewardsAcknowledged.connect(showAcknowledgement)
-        }
+    CoreAnswers {
+        core: page.core
+        onSettled: page.showSettlement(gameId, success, rewards, bestScore)
+        onAcknowledged: page.showAcknowledgement(requestId, success)
     }
 
     function showSettlement(gameId, success, newRewards, best) {
