@@ -25,6 +25,7 @@ Item {
     property var deathMarker: null
     // The run waiting for its settlement, and what it brought.
     property string pendingGameId: ""
+    property string shownGameId: ""
     property bool settled: false
     property bool newBest: false
     property var rewards: []
@@ -131,8 +132,11 @@ Item {
         newBest = snapshot.score > bestScore
         if (newBest && bestScore > 0)
             cues.play("best")
-        if (core.submitGameRecord(snapshot))
+        shownGameId = snapshot.id
+        if (RunKeeper.submit(core, snapshot))
             pendingGameId = snapshot.id
+        else
+            settled = true
         restartGuard.restart()
     }
 
@@ -682,6 +686,11 @@ Item {
                     text: qsTr("Saving the run…")
                     font.pixelSize: 18 * page.scaling
                     color: Theme.secondaryText
+                }
+                RunSavedNote {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    runId: page.shownGameId
+                    scaling: page.scaling
                 }
 
                 Repeater {
