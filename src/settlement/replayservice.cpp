@@ -44,7 +44,7 @@ bool ReplayService::verify(const RunSummary &run, Replay &replay)
         replay = read;
         return true;
     }
-    qWarning().nospace() << "[ReplayService] replay of run " << run.id
+    qWarning().nospace().noquote() << "[ReplayService] replay of run " << run.id
                          << " refused, the run is stored without it: " << why;
     return false;
 }
@@ -81,7 +81,7 @@ bool ReplayService::replayOf(const QString &runId, Replay &replay)
         replay = read;
         return true;
     }
-    qWarning().nospace() << "[ReplayService] stored replay of run " << runId
+    qWarning().nospace().noquote() << "[ReplayService] stored replay of run " << runId
                          << " not shown: " << why;
     return false;
 }
