@@ -11,7 +11,8 @@
 //   5. the Runs page opening with 10,000 runs;
 //   6. ApplicationCore start-up;
 //   7. the game's simulation against the frame budget and real time;
-//   8. the game page's items and the process's memory over 100 runs.
+//   8. the game page's items and the process's memory over 100 runs;
+//   9. replays (replaybench.cpp).
 //
 // Each benchmark gets its own temporary configuration directory.
 
@@ -19,6 +20,7 @@
 #include "achievements/achievementservice.h"
 #include "app/applicationcore.h"
 #include "app/qmltypes.h"
+#include "replaybench.h"
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
@@ -899,6 +901,8 @@ int main(int argc, char **argv)
         startup();
     if (wanted("simulation"))
         simulation();
+    if (wanted("replays"))
+        replayBenchmarks(addRow, goal);
     if (wanted("pages")) {
         QmlTypes::registerAll();
         gamePages();

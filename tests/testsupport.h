@@ -5,6 +5,7 @@
 // own, direct SQL, a run to store, and the database check of the reliability
 // programs.
 
+#include "game/replay.h"
 #include "game/runsnapshot.h"
 #include "storage/databaseconnection.h"
 
@@ -84,6 +85,23 @@ inline QVariantMap runSnapshot(const QVariant &id, const QVariant &score,
             {MaxSectionJumpCount, 3},
             {WallCollisionCount, 1},
             {BlockCollisionCount, 2}};
+}
+
+// A run as the game records it, with its replay: a tap every 25 steps on
+// the seed's tower, left by the player after the last one (unless it ended).
+inline QVariantMap replayedRun(const QString &id, quint64 seed, int taps = 24)
+{
+    Replay replay;
+    replay.modeId = QStringLiteral("endless");
+    replay.seed = seed;
+    for (int i = 0; i < taps; ++i)
+        replay.taps.append({1 + 25 * i, qint8(i % 3 ? 1 : -1)});
+    replay.steps = 25 * taps + 10;
+    replay.abandoned = true;
+    RunSummary run = replay.replayed(id, QStringLiteral("s"), QStringLiteral("e"));
+    run.hasReplay = true;
+    run.replay = replay.encode();
+    return run.toSnapshot();
 }
 
 // How many times a stress loop runs: the CI size, or scaled by HOPLIX_STRESS

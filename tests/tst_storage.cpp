@@ -185,10 +185,15 @@ private slots:
         QTest::newRow("first release")
                 << "DROP TABLE game_record_totals;DROP INDEX game_records_by_mode;DROP INDEX "
                    "game_records_by_mode_and_time;DROP TRIGGER game_record_totals_insert;DROP "
-                   "TRIGGER game_record_totals_delete;DROP TRIGGER game_record_totals_update"
+                   "TRIGGER game_record_totals_delete;DROP TRIGGER game_record_totals_update;DROP "
+                   "TABLE game_replay;DROP TRIGGER game_replay_delete"
                 << 0;
         // The run totals in place, written before the number was kept.
-        QTest::newRow("totals, unnumbered") << "SELECT 1" << 0;
+        QTest::newRow("totals, unnumbered")
+                << "DROP TABLE game_replay;DROP TRIGGER game_replay_delete" << 0;
+        // The totals numbered, without the replays.
+        QTest::newRow("totals, version 1")
+                << "DROP TABLE game_replay;DROP TRIGGER game_replay_delete" << 1;
         QTest::newRow("later version")
                 << "CREATE TABLE later (a);INSERT INTO later VALUES (1)" << 9;
     }
@@ -227,6 +232,9 @@ private slots:
             QCOMPARE(file.value("SELECT a FROM later"), QStringLiteral("1"));
         else
             QCOMPARE(file.value("SELECT run_count FROM game_record_totals"), QStringLiteral("2"));
+        // Every file has the replays' table now (a later one kept its own).
+        QCOMPARE(file.value("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE 'game_replay%'"),
+                 QStringLiteral("2"));
     }
 
     // The stamp of every row written is the time of the write, also after the

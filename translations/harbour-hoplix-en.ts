@@ -414,6 +414,17 @@
     </message>
 </context>
 <context>
+    <name>RunSavedNote</name>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Not saved yet</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Language</source>

@@ -414,6 +414,17 @@
     </message>
 </context>
 <context>
+    <name>RunSavedNote</name>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Aún no guardada</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardada</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Language of this interface: English</source>

@@ -414,6 +414,17 @@
     </message>
 </context>
 <context>
+    <name>RunSavedNote</name>
+    <message>
+        <source>Not saved yet</source>
+        <translation>まだ保存されていません</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>保存しました</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Language of this interface: English</source>

@@ -414,6 +414,17 @@
     </message>
 </context>
 <context>
+    <name>RunSavedNote</name>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Ещё не сохранено</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Сохранено</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Language of this interface: English</source>

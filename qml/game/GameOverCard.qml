@@ -16,6 +16,8 @@ Rectangle {
     property bool newBest: false
     // False until the run's settlement has come back.
     property bool settled: false
+    // The run shown, to say whether it is kept yet.
+    property string runId: ""
     // The rewards of the settlement, {code, skinId, skinPath} each.
     property var rewards: []
 
@@ -82,6 +84,11 @@ Rectangle {
                 text: qsTr("Saving the run…")
                 font.pixelSize: Theme.over.savingFont * over.scaling
                 color: Theme.secondaryText
+            }
+            RunSavedNote {
+                anchors.horizontalCenter: parent.horizontalCenter
+                runId: over.runId
+                scaling: over.scaling
             }
 
             Repeater {

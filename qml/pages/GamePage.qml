@@ -27,6 +27,7 @@ Item {
     property var deathMarker: null
     // The run waiting for its settlement, and what it brought.
     property string pendingGameId: ""
+    property string shownGameId: ""
     property bool settled: false
     property bool newBest: false
     property var rewards: []
@@ -129,8 +130,11 @@ Item {
         newBest = snapshot.score > bestScore
         if (newBest && bestScore > 0)
             cues.play("best")
-        if (core.submitGameRecord(snapshot))
+        shownGameId = snapshot.id
+        if (RunKeeper.submit(core, snapshot))
             pendingGameId = snapshot.id
+        else
+            settled = true
         restartGuard.restart()
     }
 
@@ -265,6 +269,7 @@ Item {
         newBest: page.newBest
         settled: page.settled
         rewards: page.rewards
+        runId: page.shownGameId
         onPlayAgain: page.tap(1)
         onMenu: page.leaveRun()
     }

@@ -29,7 +29,8 @@ GameRecordModel::GameRecordModel(QObject *parent)
                                 "startedAt",
                                 "endedAt",
                                 "createdAt",
-                                "updatedAt"};
+                                "updatedAt",
+                                "hasReplay"};
     int role = Qt::UserRole + 1;
     for (const char *key : keys) {
         roles.insert(role++, QByteArray(key));
@@ -103,8 +104,13 @@ void GameRecordModel::fetchMore(const QModelIndex &parent)
     if (page.isEmpty())
         return;
     beginInsertRows(QModelIndex(), rows.size(), rows.size() + page.size() - 1);
-    for (const QVariant &row : page)
-        rows.append(row.toMap());
+    // One look-up by key per run: a page is a few dozen.
+    for (const QVariant &row : page) {
+        QVariantMap map = row.toMap();
+        map.insert(QStringLiteral("hasReplay"),
+                   replays.exists(map.value(QStringLiteral("componentId")).toString()));
+        rows.append(map);
+    }
     endInsertRows();
     emit countChanged();
 }

@@ -2,6 +2,7 @@
 #define GAMERECORDMODEL_H
 
 #include "storage/gamerecorddao.h"
+#include "storage/replaydao.h"
 
 #include <QAbstractListModel>
 #include <QPointer>
@@ -13,7 +14,8 @@
 // list: it reads a page at a time as the view scrolls (canFetchMore and
 // fetchMore), so opening the list costs one page however many runs are
 // stored. Its roles are named like the keys of a record map ("score",
-// "endReason", ...). Lives on the GUI thread, on that thread's connection,
+// "endReason", ...), and "hasReplay" tells whether the run's replay is
+// stored (see StoredReplays for reading it). Lives on the GUI thread, on that thread's connection,
 // and refreshes itself after every run stored: settled through its core, or
 // saved synchronously by anyone.
 class ApplicationCore;
@@ -60,6 +62,7 @@ private:
     QString mode;
     QVector<QVariantMap> rows;
     GameRecordDao dao;
+    ReplayDao replays;
     GameRecordDao::PageCursor cursor;
     QHash<int, QByteArray> roles;
     QStringList keys; // by role, from Qt::UserRole + 1

@@ -6,6 +6,7 @@
 #include "app/frontendsettings.h"
 #include "app/gamerecordmodel.h"
 #include "app/runkeeper.h"
+#include "app/storedreplays.h"
 #include "app/wornskin.h"
 #include "game/gamesession.h"
 
@@ -20,6 +21,7 @@ void QmlTypes::registerAll()
     qmlRegisterType<BestScores>(uri, 1, 0, "BestScores");
     qmlRegisterType<AchievementListModel>(uri, 1, 0, "AchievementListModel");
     qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
+    qmlRegisterType<StoredReplays>(uri, 1, 0, "StoredReplays");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 }

@@ -5,10 +5,12 @@
 #include "achievements/achievementservice.h"
 #include "game/runsummary.h"
 #include "settlement/gamerecordservice.h"
+#include "settlement/replayservice.h"
 #include "settlement/skinservice.h"
 #include "storage/databaseconnection.h"
 #include "storage/gamerecord.h"
 #include "storage/gamerecorddao.h"
+#include "storage/replaydao.h"
 #include "storage/skindao.h"
 #include "storage/writetransaction.h"
 
@@ -23,11 +25,8 @@ const qint64 kGroupMilliseconds = 40;
 
 // The snapshot's reading rules are the game's own (RunSummary), so the
 // quit path that stores a run directly reads it the same way.
-bool fillRecord(const QVariantMap &snapshot, GameRecord &record)
+void fillRecord(const RunSummary &run, GameRecord &record)
 {
-    RunSummary run;
-    if (!RunSummary::fromSnapshot(snapshot, run))
-        return false;
     record.setComponentId(run.id);
     record.setModeId(run.modeId);
     record.setScore(run.score);
@@ -40,7 +39,6 @@ bool fillRecord(const QVariantMap &snapshot, GameRecord &record)
     record.setMaxSectionJumpCount(run.maxSectionJumpCount);
     record.setWallCollisionCount(run.wallCollisionCount);
     record.setBlockCollisionCount(run.blockCollisionCount);
-    return true;
 }
 
 // Every unlocked achievement whose notification is still pending, with the
@@ -75,7 +73,11 @@ void GameSettlementWorker::settle(const QVariantMap &snapshot)
 {
     // Queued behind every request that is already waiting, so when it runs
     // the whole burst is here to be settled together.
-    pending.append(snapshot);
+    Pending run;
+    run.gameId = RunSummary::idOf(snapshot);
+    run.readable = RunSummary::fromSnapshot(snapshot, run.run);
+    run.withReplay = run.readable && ReplayService::verify(run.run, run.replay);
+    pending.append(run);
     if (pending.size() == 1)
         QMetaObject::invokeMethod(this, "settlePending", Qt::QueuedConnection);
 }
@@ -85,8 +87,7 @@ void GameSettlementWorker::settlePending()
     while (!pending.isEmpty()) {
         QList<Answer> answers;
         if (!DatabaseConnection::initialize()) {
-            const QVariantMap snapshot = pending.takeFirst();
-            answers.append({RunSummary::idOf(snapshot), false, {}, -1});
+            answers.append({pending.takeFirst().gameId, false, {}, -1});
         } else {
             // One write transaction, so one commit to the disk, for the group:
             // the catalogue refresh, then each run in a savepoint of its own
@@ -112,9 +113,9 @@ void GameSettlementWorker::settlePending()
             bool failed = false;
             while (!pending.isEmpty() && !failed && answers.size() < kGroupRuns
                    && clock.elapsed() < kGroupMilliseconds) {
-                const QVariantMap snapshot = pending.takeFirst();
-                Answer answer{RunSummary::idOf(snapshot), false, {}, -1};
-                failed = !imported || !settleOne(snapshot, achievementService, answer);
+                const Pending run = pending.takeFirst();
+                Answer answer{run.gameId, false, {}, -1};
+                failed = !imported || !settleOne(run, achievementService, answer);
                 answers.append(answer);
             }
             // Without the commit nothing of the group happened.
@@ -130,8 +131,8 @@ void GameSettlementWorker::settlePending()
     }
 }
 
-bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
-                                     AchievementService &achievementService, Answer &answer)
+bool GameSettlementWorker::settleOne(const Pending &run, AchievementService &achievementService,
+                                     Answer &answer)
 {
     // Built for this run only, on this thread, and gone before its answer.
     // The achievement service is the group's: its import stands for every
@@ -140,8 +141,17 @@ bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
     GameRecordDao recordDao;
     GameRecordService recordService(&recordDao);
     GameRecord record;
-    if (!fillRecord(snapshot, record) || !achievementService.recordGame(&record, &recordService))
+    if (!run.readable)
         return false;
+    fillRecord(run.run, record);
+    if (!achievementService.recordGame(&record, &recordService))
+        return false;
+    // Also for a run stored before without its replay (the same run again).
+    bool replayKept = true;
+    if (run.withReplay) {
+        ReplayDao replayDao;
+        replayKept = ReplayService(&replayDao).store(run.run, run.replay);
+    }
 
     // Every answer reloads the achievements, and that reload decides its
     // success. Most answers have no reward to show: a look at what the
@@ -159,7 +169,9 @@ bool GameSettlementWorker::settleOne(const QVariantMap &snapshot,
         }
     }
     answer.bestScore = recordService.highestScore(record.modeId());
-    return answer.success;
+    // The run stands without its replay, but what failed may have been
+    // SQLite ending the whole transaction: the group's commit decides.
+    return answer.success && replayKept;
 }
 
 void GameSettlementWorker::checkDatabase()

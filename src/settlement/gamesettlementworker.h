@@ -1,6 +1,9 @@
 #ifndef GAMESETTLEMENTWORKER_H
 #define GAMESETTLEMENTWORKER_H
 
+#include "game/replay.h"
+#include "game/runsummary.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -19,6 +22,11 @@ class AchievementService;
 // than one per run. Each run still has its own savepoint and its own answer,
 // answers keep the order of the requests, and none leaves before the commit
 // that makes its run durable.
+//
+// A run's replay is checked as the run arrives, before the group's write
+// lock is taken: replaying it costs far more than storing it. One that
+// passes is stored in the run's own transaction; one that fails is refused
+// with a warning and the run is stored without it.
 class GameSettlementWorker : public QObject
 {
     Q_OBJECT
@@ -49,11 +57,22 @@ private:
         int bestScore;
     };
 
-    // Settles one run inside the group's transaction; false when it failed.
-    bool settleOne(const QVariantMap &snapshot, AchievementService &achievementService,
-                   Answer &answer);
+    struct Pending
+    {
+        QString gameId;
+        // False for a snapshot whose counts cannot be read: refused.
+        bool readable;
+        RunSummary run;
+        // The replay to store with the run, when it has one that passed.
+        bool withReplay;
+        Replay replay;
+    };
 
-    QList<QVariantMap> pending;
+    // Settles one run inside the group's transaction; false when the group
+    // must end (the run failed, or a write may have ended the transaction).
+    bool settleOne(const Pending &run, AchievementService &achievementService, Answer &answer);
+
+    QList<Pending> pending;
 };
 
 #endif // GAMESETTLEMENTWORKER_H

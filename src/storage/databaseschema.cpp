@@ -1,5 +1,6 @@
 #include "storage/databaseschema.h"
 
+#include "storage/replaydao.h"
 #include "storage/runtotals.h"
 #include "storage/writetransaction.h"
 
@@ -21,6 +22,7 @@ struct Step
 // In order: step n is entry n-1. Only ever appended to.
 const Step kSteps[] = {
         {"run totals", &RunTotals::install},
+        {"replays", &ReplayDao::install},
 };
 const int kStepCount = int(sizeof(kSteps) / sizeof(kSteps[0]));
 

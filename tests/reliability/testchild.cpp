@@ -10,18 +10,27 @@
 //                          language index
 //   backlog <seed> <runs>  queues all runs at once; meanwhile the GUI thread
 //                          makes a call every 20 ms
+//   keep <seed> <runs>     one run at a time through RunKeeper, each with its
+//                          replay, until three are kept unsaved; then stores
+//                          what it keeps, as at quit
 //
 // Ids begin with the seed, so sessions with different seeds never share one.
 //
 // With HOPLIX_CHILD_FILE_LIMIT every file it writes is limited to that size
 // (SIGXFSZ ignored), and its runs are large enough to reach it soon.
 //
-// Lines: "ready", "run|failed <id>" (settled or saved), "acknowledged|
+// Settled runs of "settle" and "backlog" carry a replay every other time.
+//
+// Lines: "ready", "run|failed <id>" (settled or saved), "replayed <id>" after
+// the "run" line of a run settled with its replay, "kept|unsaved <id>" (run
+// kept by RunKeeper; still kept at the end), "acknowledged|
 // unacknowledged <code>", "unlocked|locked <skin>", "selecting <skin>" before
 // the call and "selected|unselected <skin>" after, "language <index>",
 // "call|failed <name> <milliseconds>", "done".
 
 #include "app/applicationcore.h"
+#include "app/runkeeper.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -59,6 +68,8 @@ public:
         connect(&core, &ApplicationCore::gameSettled, this,
                 [this](const QString &id, bool success, const QVariantList &rewards) {
                     report(success ? "run" : "failed", id);
+                    if (success && replayed.remove(id))
+                        report("replayed", id);
                     --inFlight;
                     if (!guiCalls.isActive())
                         actLikeFrontEnd(rewards);
@@ -141,6 +152,13 @@ private:
     QVariantMap nextRun(const QString &id)
     {
         const unsigned roll = random() % 100;
+        if (roll % 2) {
+            replayed.insert(id);
+            const quint64 seed = random();
+            QVariantMap run = replayedRun(id, seed, int(random() % 40));
+            run["startedAt"] = startedAt;
+            return run;
+        }
         QVariantMap run{
                 {"id", id}, {"modeId", "endless"}, {"startedAt", startedAt}, {"endedAt", "e"}};
         run["score"] = int(random() % (roll < 60 ? 11 : roll < 95 ? 60 : 260));
@@ -155,8 +173,34 @@ private:
     QString prefix, startedAt;
     int runs, submitted = 0, inFlight = 0, calls = 0;
     QMap<QString, QStringList> acknowledging;
+    QSet<QString> replayed;
     QTimer guiCalls;
 };
+
+int keepRuns(char **argv)
+{
+    const QString prefix = QString::number(unsigned(atoll(argv[2])));
+    const int runs = atoi(argv[3]);
+    ApplicationCore core;
+    RunKeeper keeper;
+    report("ready");
+    for (int i = 0; i < runs && keeper.unsavedIds().size() < 3; ++i) {
+        const QString id = QStringLiteral("%1-%2").arg(prefix).arg(i);
+        QVariantMap run = replayedRun(id, quint64(i) * 7919u + 1, 30);
+        run["startedAt"] = QString(3000, QLatin1Char('x'));
+        QEventLoop settled;
+        keeper.submit(&core, run);
+        // Connected after the keeper's own: it has answered when this runs.
+        QObject::connect(&core, &ApplicationCore::gameSettled, &settled, &QEventLoop::quit);
+        settled.exec();
+        report(keeper.unsavedIds().contains(id) ? "kept" : "run", id);
+    }
+    keeper.storeKept(&core);
+    for (const QString &id : keeper.unsavedIds())
+        report("unsaved", id);
+    report("done");
+    return 0;
+}
 
 } // namespace
 
@@ -171,6 +215,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("org.hoplix"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-Hoplix"));
+    if (qstrcmp(argv[1], "keep") == 0)
+        return keepRuns(argv);
     Driver driver(argv, limit > 0);
     driver.feed();
     return app.exec();

@@ -6,6 +6,7 @@
 // and keep everything it confirmed, in a sound database.
 
 #include "app/applicationcore.h"
+#include "app/runkeeper.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -206,6 +207,17 @@ struct Told
                 if (!lost.isEmpty())
                     found << stored[i] + " lost";
             }
+            // A run and its replay commit together: a replay is never
+            // alone, and a confirmed run that came with one has it.
+            QStringList replayLost = seen.value("replayed");
+            if (check.value("SELECT COUNT(*) FROM sqlite_master WHERE name='game_replay'") == "1") {
+                found << check.texts("SELECT run_id||' replay without its run' FROM game_replay "
+                                     "WHERE run_id NOT IN (SELECT id FROM game_records)");
+                for (const QString &there : check.texts("SELECT run_id FROM game_replay"))
+                    replayLost.removeAll(there);
+            }
+            if (!replayLost.isEmpty())
+                found << "replay lost";
             const QString worn
                     = check.texts("SELECT skin_id FROM skins WHERE is_selected").join(',');
             if (ready && !mayBeWorn.contains(worn) && worn != underWay)
@@ -345,6 +357,39 @@ private slots:
         // The limit was the child's alone: here the same database takes runs again.
         QVERIFY(ApplicationCore().saveGameRecord("after", "endless", 3, "block", "", ""));
         QCOMPARE(DatabaseCheck(storage.databasePath()).problems(true), QString());
+    }
+
+    // A full disk (the file-size limit) while runs are kept by RunKeeper: the
+    // ones it could not store are in its file, and a later start without the
+    // limit stores them with their replays.
+    void unsavedRunsOutliveAFullDisk()
+    {
+        TestStorage storage;
+        QVERIFY(ApplicationCore().saveGameRecord("before", "endless", 20, "wall", "", ""));
+        DatabaseConnection::closeConnection();
+        const qint64 limit = QFileInfo(storage.databasePath()).size() + 16384;
+        Told told;
+        told.read(runChild(storage.path(), {"keep", "5", "200"},
+                           {{"HOPLIX_CHILD_FILE_LIMIT", QString::number(limit)}}));
+        const QStringList kept = told.seen.value("kept");
+        QVERIFY2(kept.size() == 3 && told.seen.contains("run"), "the limit stopped all or none");
+        // Stored at the end are those the disk still took.
+        const QStringList unsaved = told.seen.value("unsaved");
+        for (const QString &id : unsaved)
+            QVERIFY(kept.contains(id));
+        {
+            ApplicationCore core;
+            RunKeeper keeper;
+            QCOMPARE(keeper.unsavedIds(), unsaved);
+            QVERIFY(keeper.storeKept(&core));
+        }
+        const DatabaseCheck check(storage.databasePath());
+        for (const QString &id : told.seen.value("run") + kept)
+            QCOMPARE(check.value("SELECT COUNT(*) FROM game_records r JOIN game_replay p ON "
+                                 "p.run_id=r.id WHERE r.id=?",
+                                 {id}),
+                     QStringLiteral("1"));
+        QCOMPARE(check.problems(true), QString());
     }
 
     // Power cuts, modelled: two sessions of the child under the sync shim, and
