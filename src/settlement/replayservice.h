@@ -10,8 +10,8 @@
 class ReplayDao;
 
 // Stands between the stored replays and whoever stores or shows a run:
-// only a replay that plays to its run's own figures is ever stored, and
-// only one that still does when read back is ever shown as that run. Does
+// only a whole replay of this version's rules is ever stored, and only one
+// that plays to its run's own figures is ever shown as that run. Does
 // not own its DAO, which may be null; every operation then answers "none".
 class ReplayService : public QObject
 {
@@ -20,7 +20,7 @@ public:
     explicit ReplayService(ReplayDao *dao, QObject *parent = nullptr);
 
     // Whether the run's replay may be stored with it: it decodes, is of
-    // this version's rules and plays to the run's figures. A run that came
+    // this version's rules and of the run's mode. A run that came
     // with one that may not is still a run: the warning names it and says
     // why. False without a word for a run that came without a replay.
     static bool verify(const RunSummary &run, Replay &replay);
