@@ -5,6 +5,7 @@
 #include "app/bestscores.h"
 #include "app/frontendsettings.h"
 #include "app/gamerecordmodel.h"
+#include "app/livestate.h"
 #include "app/runkeeper.h"
 #include "app/wornskin.h"
 #include "game/gamesession.h"
@@ -20,6 +21,7 @@ void QmlTypes::registerAll()
     qmlRegisterType<BestScores>(uri, 1, 0, "BestScores");
     qmlRegisterType<AchievementListModel>(uri, 1, 0, "AchievementListModel");
     qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
+    qmlRegisterType<LiveState>(uri, 1, 0, "LiveState");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 }
