@@ -49,6 +49,10 @@ Rectangle {
         }
     }
 
+    PageSounds {
+        core: core
+    }
+
     StartPage {
         id: startPage
         anchors.fill: parent

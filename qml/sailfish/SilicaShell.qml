@@ -75,6 +75,10 @@ ApplicationWindow {
         }
     }
 
+    Shared.PageSounds {
+        core: appCore
+    }
+
     // Hands the facade's answers to the developer page while it is open.
     QtObject {
         id: developerHub
