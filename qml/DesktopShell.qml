@@ -42,6 +42,10 @@ Rectangle {
         id: core
     }
 
+    PageSounds {
+        core: core
+    }
+
     StartPage {
         id: startPage
         anchors.fill: parent
@@ -105,6 +109,8 @@ Rectangle {
                 // Only while shown: a hidden list view still lays out its
                 // delegates and asks the paged model for more on every frame.
                 model: visible ? records.model : null
+                // No row is chosen; following the current row scrolls to it.
+                highlightFollowsCurrentItem: false
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 spacing: shellLook.spacing

@@ -64,6 +64,10 @@ ApplicationWindow {
         id: appCore
     }
 
+    Shared.PageSounds {
+        core: appCore
+    }
+
     Shared.Look {
         id: shellLook
         fontSmall: Theme.fontSizeExtraSmall

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config git
     qtbase5-dev qtdeclarative5-dev qttools5-dev-tools qttools5-dev
+    # The front-end test reports the application inactive as the platform would.
+    qtbase5-private-dev
     libqt5sql5-sqlite libqt5svg5 libqt5svg5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
     qml-module-qtmultimedia qml-module-qtfeedback

@@ -271,6 +271,42 @@ private slots:
                      qPrintable(QString("%1 against %2").arg(m).arg(mean)));
     }
 
+    void drawnRunEndsAsUndrawn()
+    {
+        // A run on jittery 60 Hz frames, drawn between its steps on every
+        // frame, is the same world bit for bit as the simulation alone given
+        // the same taps before the same steps: drawing never feeds back. The
+        // autopilot taps, once a frame at most, as a player would.
+        GameSession session;
+        GameAutopilot pilot;
+        session.prepare("endless", "drawn", "7");
+        RandomGenerator jitter(5);
+        QList<QPair<qint64, int>> taps;
+        double drawn = 0;
+        for (int i = 0; i < 3000 && session.state() != GameSession::Over; ++i) {
+            const int side = i == 0 ? 1 : pilot.decide(session.simulation());
+            if (side != 0) {
+                taps << qMakePair(session.simulation().stepCount(), side);
+                session.jump(side);
+            }
+            session.frame(i * qint64(16666667) + qint64(jitter.next() % 2000001) - 1000000);
+            drawn += session.drawnPlayerX() + session.drawnCameraY() + session.stepFraction();
+        }
+        QVERIFY(drawn != 0);
+        QVERIFY(session.simulation().stepCount() > 600);
+
+        GameSimulation alone(7);
+        for (const auto &tap : taps) {
+            while (alone.stepCount() < tap.first && !alone.ended())
+                alone.step();
+            alone.queueJump(tap.second);
+        }
+        while (alone.stepCount() < session.simulation().stepCount() && !alone.ended())
+            alone.step();
+        QCOMPARE(alone.stepCount(), session.simulation().stepCount());
+        QCOMPARE(alone.stateHash(), session.simulation().stateHash());
+    }
+
     void autopilotClimbs()
     {
         // A controller that reads the world gets through fifty sections of most

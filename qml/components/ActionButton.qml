@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "Theme.js" as Theme
+import "ButtonCue.js" as ButtonCue
 
 // A plain push button.
 Rectangle {
@@ -29,6 +30,9 @@ Rectangle {
     MouseArea {
         id: mouse
         anchors.fill: parent
-        onClicked: button.clicked()
+        onClicked: {
+            ButtonCue.play()
+            button.clicked()
+        }
     }
 }

@@ -11,7 +11,8 @@ Item {
     // Start-up's probe of the view's engine; a test may set it.
     property bool available: typeof platformModules !== "undefined"
                              && platformModules.multimedia === true
-    readonly property var cues: ["jump", "bump-wall", "bump-block", "hit", "fall", "shield",
+    // The cues to load; all of them unless told fewer.
+    property var cues: ["jump", "bump-wall", "bump-block", "hit", "fall", "shield",
         "dash", "clear", "shield-pickup", "section", "best", "reward", "button"]
     readonly property bool ready: loader.status === Loader.Ready
     // The loaded players, for a test to inspect; null where none loaded.

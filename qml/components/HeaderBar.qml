@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "Theme.js" as Theme
+import "ButtonCue.js" as ButtonCue
 
 // The bar above a page reached from the start screen: back, and the title.
 Rectangle {
@@ -34,7 +35,10 @@ Rectangle {
         MouseArea {
             id: backMouse
             anchors.fill: parent
-            onClicked: bar.back()
+            onClicked: {
+                ButtonCue.play()
+                bar.back()
+            }
         }
     }
 

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "Theme.js" as Theme
+import "ButtonCue.js" as ButtonCue
 
 // A row of mutually exclusive options; `value` is the chosen option's value.
 Column {
@@ -48,6 +49,7 @@ Column {
                 MouseArea {
                     anchors.fill: parent
                     onClicked: {
+                        ButtonCue.play()
                         row.picked(modelData.value)
                         row.value = modelData.value
                     }

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "Theme.js" as Theme
+import "ButtonCue.js" as ButtonCue
 
 // A rounded button whose size follows the font size it is given.
 Rectangle {
@@ -31,6 +32,9 @@ Rectangle {
     MouseArea {
         id: mouse
         anchors.fill: parent
-        onClicked: button.clicked()
+        onClicked: {
+            ButtonCue.play()
+            button.clicked()
+        }
     }
 }

@@ -34,7 +34,7 @@ Item {
     property string pendingRequestId: ""
     // Set while the application quits: the run is then stored at once.
     property bool quitting: false
-    property bool applicationActive: Qt.application.state === Qt.ApplicationActive
+    readonly property bool applicationActive: liveState.applicationActive
     // False while the shell shows another page over this one.
     property bool current: true
     // Set by a shell that asks before a run is abandoned: leaving then only
@@ -42,8 +42,7 @@ Item {
     property bool confirmsLeaving: false
     // The one rule for frames on this page: something animates only while
     // the application is active, the page is current and the run goes on.
-    readonly property bool live: applicationActive && current
-                                 && session.state === GameSession.Running
+    readonly property bool live: liveState.live
     readonly property bool runGoing: session.state === GameSession.Running
                                      || session.state === GameSession.Paused
     // False for a moment after a run ends, so a late jump tap does not
@@ -194,6 +193,13 @@ Item {
 
     FrameDriver {
         session: session
+    }
+
+    LiveState {
+        id: liveState
+        objectName: "gameLive"
+        current: page.current
+        moving: session.state === GameSession.Running
     }
 
     FrontEndSettings {

@@ -34,37 +34,19 @@ Item {
     property bool current: true
     // The face bounces only while somebody may be looking: the application
     // active, this page on top, and some input in the last half minute.
-    readonly property bool live: visible && current
-                                 && Qt.application.state === Qt.ApplicationActive
-                                 && !idle.expired
+    readonly property bool live: liveState.live
 
     signal play()
     signal openPage(string name)
 
-    onCurrentChanged: idle.wake()
 
-    Timer {
-        id: idle
-        property bool expired: false
-        function wake() {
-            expired = false
-            restart()
-        }
-        interval: 30000
-        running: page.visible && page.current && !expired
-        onTriggered: expired = true
+    LiveState {
+        id: liveState
+        objectName: "startLive"
+        current: page.visible && page.current
+        idleInterval: 30000
     }
 
-    MouseArea {
-        // Sees every press without taking it, to keep the idle animation.
-        anchors.fill: parent
-        z: 1000
-        propagateComposedEvents: true
-        onPressed: {
-            idle.wake()
-            mouse.accepted = false
-        }
-    }
 
     Backdrop {
         anchors.fill: parent

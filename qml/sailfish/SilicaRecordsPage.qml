@@ -22,6 +22,9 @@ Page {
         objectName: "recordsList"
         anchors.fill: parent
         model: records.model
+        // No row is chosen here; following the current row would scroll
+        // the view to it for over a second after every load.
+        highlightFollowsCurrentItem: false
         spacing: page.look.spacing
         header: Column {
             width: list.width

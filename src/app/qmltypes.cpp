@@ -5,6 +5,7 @@
 #include "app/bestscores.h"
 #include "app/frontendsettings.h"
 #include "app/gamerecordmodel.h"
+#include "app/livestate.h"
 #include "app/runkeeper.h"
 #include "app/storedreplays.h"
 #include "app/wornskin.h"
@@ -22,6 +23,7 @@ void QmlTypes::registerAll()
     qmlRegisterType<AchievementListModel>(uri, 1, 0, "AchievementListModel");
     qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
     qmlRegisterType<StoredReplays>(uri, 1, 0, "StoredReplays");
+    qmlRegisterType<LiveState>(uri, 1, 0, "LiveState");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 }

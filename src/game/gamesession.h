@@ -82,6 +82,8 @@ public:
     double characterRadius() const;
     QObject *items() const;
     int itemCount() const;
+    // The world itself, for whoever needs to compare it bit for bit.
+    const GameSimulation &simulation() const { return m_simulation; }
 
     // A new tower for the mode, waiting for the first tap. The id names the
     // run in its snapshot.

@@ -93,19 +93,6 @@ Item {
             compare(page.bestScore, 0)
         }
 
-        function test_inactiveApplicationPauses() {
-            mouseClick(page, 400, 600)
-            page.applicationActive = false
-            compare(page.session.state, GameSession.Paused)
-            compare(findChild(page, "pauseOverlay").visible, true)
-            // The clock no longer moves the world.
-            var y = page.session.playerY
-            wait(100)
-            compare(page.session.playerY, y)
-            mouseClick(page, 400, 600)
-            compare(page.session.state, GameSession.Running)
-        }
-
         // (Quitting during a run: tst_frontend, through either shell.)
         function test_backKeyStoresAbandonedRun() {
             mouseClick(page, 400, 600)

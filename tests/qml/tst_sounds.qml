@@ -36,8 +36,25 @@ Item {
         }
     }
 
+    // The pages' buttons under a shell's one player of the button cue.
+    Component {
+        id: pagesComponent
+        Column {
+            property alias sounds: pageSounds
+            property alias settings: pageSettings
+            ApplicationCore { id: pageCore }
+            FrontEndSettings { id: pageSettings; core: pageCore }
+            PageSounds { id: pageSounds; core: pageCore; available: true }
+            PillButton { objectName: "pill"; text: "pill" }
+            ActionButton { objectName: "action"; text: "action" }
+            HeaderBar { objectName: "header"; width: 300; title: "header" }
+            OptionRow { objectName: "option"; width: 300; options: [{ value: 1, text: "one" }] }
+        }
+    }
+
     TestCase {
         name: "GameSounds"
+        when: windowShown
 
         // What a case made goes at its end (the phone's QtTest has no
         // createTemporaryObject).
@@ -178,6 +195,28 @@ Item {
             }
             compare(SoundLog.played, [])
             compare(BuzzLog.played, [])
+        }
+
+        // Every kind of button of the pages plays the button cue through the
+        // shell's one player, and none does with sound switched off.
+        function test_pagesButtonsPlayTheButtonCue() {
+            TestConfiguration.fresh()
+            var pages = make(pagesComponent)
+            tryCompare(pages.sounds, "ready", true)
+            var names = ["pill", "action", "header", "option"]
+            var expected = []
+            for (var i = 0; i < names.length; ++i) {
+                var button = findChild(pages, names[i])
+                if (names[i] === "header")
+                    button = findChild(button, "backButton")
+                // An option sits below its caption.
+                mouseClick(button, 10, button.height - 5)
+                expected.push("button.wav")
+                compare(SoundLog.played, expected, names[i])
+            }
+            pages.settings.soundEnabled = false
+            mouseClick(findChild(pages, "pill"), 10, 10)
+            compare(SoundLog.played, expected)
         }
 }
 }
