@@ -12,9 +12,13 @@
 //   6. ApplicationCore start-up;
 //   7. the game's simulation against the frame budget and real time;
 //   8. the game page's items and the process's memory over 100 runs;
-//   9. replays (replaybench.cpp).
+//   9. replays (replaybench.cpp);
+//  10. the front end's frames and CPU at rest and in play, its start-up and
+//      what sound costs (framebench.cpp).
 //
 // Each benchmark gets its own temporary configuration directory.
+
+#include "benchrows.h"
 
 #include "achievements/achievementdao.h"
 #include "achievements/achievementservice.h"
@@ -69,14 +73,6 @@ void goal(const QString &what, double ratio, double limit, bool atMost = true)
                      .arg(atMost ? QStringLiteral("<=") : QStringLiteral(">="))
                      .arg(QString::number(limit, 'f', 2) + QLatin1Char('x'))
                      .arg(met ? QStringLiteral("met") : QStringLiteral("not met"));
-}
-
-void addRow(const QString &benchmark, const QString &figure, const QString &anchor,
-            const QString &ratio)
-{
-    rows.push_back({benchmark, figure, anchor, ratio});
-    std::fprintf(stderr, "  %s: %s | %s | %s\n", qPrintable(benchmark), qPrintable(figure),
-                 qPrintable(anchor), qPrintable(ratio));
 }
 
 QString ms(double nanoseconds)
@@ -868,6 +864,18 @@ void printTable()
     std::printf("\n%s\n", qPrintable(goals.join(QLatin1Char('\n'))));
 }
 
+} // namespace
+
+void addRow(const QString &benchmark, const QString &figure, const QString &anchor,
+            const QString &ratio)
+{
+    rows.push_back({benchmark, figure, anchor, ratio});
+    std::fprintf(stderr, "  %s: %s | %s | %s\n", qPrintable(benchmark), qPrintable(figure),
+                 qPrintable(anchor), qPrintable(ratio));
+}
+
+namespace {
+
 void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg)
@@ -903,10 +911,12 @@ int main(int argc, char **argv)
         simulation();
     if (wanted("replays"))
         replayBenchmarks(addRow, goal);
-    if (wanted("pages")) {
+    if (wanted("pages") || wanted("frames"))
         QmlTypes::registerAll();
+    if (wanted("pages"))
         gamePages();
-    }
+    if (wanted("frames"))
+        frameCosts();
     printTable();
     return 0;
 }

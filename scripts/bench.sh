@@ -2,7 +2,7 @@
 # Installs what is missing, builds the benchmark program and prints every
 # figure beside its anchor, as one table. Takes a few minutes; each benchmark
 # works in a temporary configuration directory of its own. Name benchmarks
-# (settlement growth gui list page startup simulation pages) to run only those.
+# (settlement growth gui list page startup simulation pages frames) to run only those.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${HOPLIX_BUILD_DIR:-$root/build}"

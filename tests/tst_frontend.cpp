@@ -230,9 +230,10 @@ private slots:
                 && (object->inherits("QQuickAbstractAnimation") || object->inherits("FrameDriver")
                     || (object->inherits("QQmlTimer")
                         && object->property("interval").toInt() < 1000)))
-                found << QStringLiteral("%1 in %2").arg(
-                        object->metaObject()->className(),
-                        object->parent() ? object->parent()->metaObject()->className() : "-");
+                found << QStringLiteral("%1 in %2")
+                                 .arg(object->metaObject()->className(),
+                                      object->parent() ? object->parent()->metaObject()->className()
+                                                       : "-");
             for (QObject *child : object->children())
                 walk(child);
             if (auto *item = qobject_cast<QQuickItem *>(object)) {
