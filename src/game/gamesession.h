@@ -108,6 +108,8 @@ public:
     double drawnGhostX() const;
     double drawnGhostY() const;
     QString lastCode() const { return m_lastCode; }
+    // The world itself, for checks that compare it step by step.
+    const GameSimulation &simulation() const { return m_simulation; }
 
     // What is wrong with a run code, as a key the front end words: "" for a
     // code of this game's rules, "notCode", "otherVersion", "damaged" or
