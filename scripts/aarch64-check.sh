@@ -14,7 +14,7 @@ build="${HOPLIX_AARCH64_BUILD_DIR:-$root/build-aarch64}"
 # The storage, catalogue, evaluation, settings, settlement and game-rule tests:
 # the code whose behaviour could differ by architecture. The QML, front-end,
 # start-up and multi-process reliability tests stay with the native run.
-include="${HOPLIX_AARCH64_TESTS:-storage|applicationcore|simulation}"
+include="${HOPLIX_AARCH64_TESTS:-storage|applicationcore|simulation|replay}"
 # Checks that only read the built program and its staged install: the
 # package's file list, the store's rules (its libraries, no rpath, main()
 # exported) and the Silica entry file, as the phone's package has them.

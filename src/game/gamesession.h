@@ -2,6 +2,8 @@
 #define GAMESESSION_H
 
 #include "game/gamesimulation.h"
+#include "game/replay.h"
+#include "game/replaycursor.h"
 
 #include <QDate>
 #include <QObject>
@@ -45,6 +47,21 @@ class GameSession : public QObject
     Q_PROPERTY(double characterRadius READ characterRadius CONSTANT)
     Q_PROPERTY(QObject *items READ items CONSTANT)
     Q_PROPERTY(int itemCount READ itemCount CONSTANT)
+    // A replay being watched: the run plays by its taps, the player's taps
+    // are ignored, and nothing is handed on for settlement.
+    Q_PROPERTY(bool watching READ watching NOTIFY stateChanged)
+    // How many times as fast as it happened a watched run plays: 1, 2 or 4.
+    Q_PROPERTY(int playbackSpeed READ playbackSpeed WRITE setPlaybackSpeed NOTIFY
+                       playbackSpeedChanged)
+    // A ghost: an earlier run on the same tower, stepped with the player's.
+    Q_PROPERTY(bool ghostActive READ ghostActive NOTIFY ghostChanged)
+    Q_PROPERTY(bool ghostOver READ ghostOver NOTIFY changed)
+    Q_PROPERTY(int ghostScore READ ghostScore NOTIFY changed)
+    Q_PROPERTY(double drawnGhostX READ drawnGhostX NOTIFY drawn)
+    Q_PROPERTY(double drawnGhostY READ drawnGhostY NOTIFY drawn)
+    // The finished run's replay as a code to share (a watched run's own
+    // code); empty before the end.
+    Q_PROPERTY(QString lastCode READ lastCode NOTIFY stateChanged)
 
 public:
     enum State { Idle, Ready, Running, Paused, Over };
@@ -82,8 +99,22 @@ public:
     double characterRadius() const;
     QObject *items() const;
     int itemCount() const;
-    // The world itself, for whoever needs to compare it bit for bit.
+    bool watching() const { return m_watching; }
+    int playbackSpeed() const { return m_speed; }
+    void setPlaybackSpeed(int speed);
+    bool ghostActive() const { return m_hasGhost; }
+    bool ghostOver() const { return m_hasGhost && m_ghost.ended(); }
+    int ghostScore() const { return m_hasGhost ? m_ghost.score() : 0; }
+    double drawnGhostX() const;
+    double drawnGhostY() const;
+    QString lastCode() const { return m_lastCode; }
+    // The world itself, for checks that compare it step by step.
     const GameSimulation &simulation() const { return m_simulation; }
+
+    // What is wrong with a run code, as a key the front end words: "" for a
+    // code of this game's rules, "notCode", "otherVersion", "damaged" or
+    // "otherRules".
+    static QString readCode(const QString &code, Replay &replay);
 
     // A new tower for the mode, waiting for the first tap. The id names the
     // run in its snapshot.
@@ -107,6 +138,21 @@ public:
     Q_INVOKABLE void autoplay(int steps);
     Q_INVOKABLE QVariantMap lastSnapshot() const { return m_snapshot; }
 
+    // Plays a run code in the view as it happened, on the frame clock, from
+    // the start of its tower. Returns readCode's key; a refused code changes
+    // nothing.
+    Q_INVOKABLE QString watch(const QString &code);
+    // Plays what is left of a watched run at once, to its end.
+    Q_INVOKABLE void skipToEnd();
+    // Before the first tap: the run of the code climbs beside the player's
+    // as its ghost, on the code's tower (which replaces the prepared one).
+    // Returns readCode's key, or "notReady" once the run has started; a
+    // refused code changes nothing.
+    Q_INVOKABLE QString setGhost(const QString &code);
+    // The code's tower, as prepare takes it, or "" for a code it refuses.
+    Q_INVOKABLE QString seedOf(const QString &code) const;
+    Q_INVOKABLE QString modeOf(const QString &code) const;
+
 signals:
     void stateChanged();
     void changed();
@@ -119,10 +165,15 @@ signals:
     void jumped(int side);
     void sectionPassed(int sections);
     void drawn();
+    void playbackSpeedChanged();
+    void ghostChanged();
 
 private:
     void startClock();
     void runSteps(int steps, GameAutopilot *pilot = nullptr);
+    void stepGhost();
+    void reset(quint64 seed);
+    Replay recorded() const;
     void setState(State state);
     void finish();
     static QString now();
@@ -141,6 +192,17 @@ private:
     QString m_gameId;
     QString m_startedAt;
     QVariantMap m_snapshot;
+    QString m_lastCode;
+    // Every tap the run took, with its step: the run's replay.
+    QVector<Replay::Tap> m_taps;
+    bool m_watching;
+    ReplayCursor m_watched;
+    int m_speed;
+    bool m_hasGhost;
+    GameSimulation m_ghost;
+    ReplayCursor m_ghostCursor;
+    qint32 m_ghostPreviousX;
+    qint32 m_ghostPreviousY;
 };
 
 #endif // GAMESESSION_H
