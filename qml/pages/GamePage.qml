@@ -50,6 +50,7 @@ Item {
     // Pixels per world unit: the field's width fills the screen's.
     readonly property real unit: width / session.fieldWidth
     property alias session: session
+    property alias replays: replayLayer
 
     signal leave()
     signal leaveAsked()
@@ -382,6 +383,12 @@ Item {
                 }
             }
 
+            GhostFace {
+                session: session
+                unit: page.unit
+                source: page.skinSource
+            }
+
             // The character: the worn face, the shield's bubble, the dash's trail.
             Item {
                 id: character
@@ -630,7 +637,7 @@ Item {
     Rectangle {
         objectName: "gameOverOverlay"
         anchors.fill: parent
-        visible: session.state === GameSession.Over
+        visible: session.state === GameSession.Over && !session.watching
         color: "#b00d1022"
 
         MouseArea {
@@ -747,6 +754,13 @@ Item {
                 }
             }
         }
+    }
+
+    ReplayLayer {
+        id: replayLayer
+        anchors.fill: parent
+        page: page
+        session: session
     }
 
     Names {

@@ -12,7 +12,8 @@ class PlatformModules
 {
 public:
     // { "silica": Sailfish.Silica 1.0 importable, "keepAlive": Nemo.KeepAlive 1.2,
-    //   "multimedia": QtMultimedia 5.6, "feedback": QtFeedback 5.0 }
+    //   "multimedia": QtMultimedia 5.6, "feedback": QtFeedback 5.0,
+    //   "share": Sailfish.Share 1.0 }
     static QVariantMap probe(QQmlEngine *engine);
 
     // Sets probe()'s answer as the context property "platformModules".

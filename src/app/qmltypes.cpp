@@ -3,6 +3,7 @@
 #include "app/achievementlistmodel.h"
 #include "app/applicationcore.h"
 #include "app/bestscores.h"
+#include "app/clipboard.h"
 #include "app/frontendsettings.h"
 #include "app/gamerecordmodel.h"
 #include "app/runkeeper.h"
@@ -20,6 +21,7 @@ void QmlTypes::registerAll()
     qmlRegisterType<BestScores>(uri, 1, 0, "BestScores");
     qmlRegisterType<AchievementListModel>(uri, 1, 0, "AchievementListModel");
     qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
+    qmlRegisterType<Clipboard>(uri, 1, 0, "Clipboard");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 }

@@ -181,6 +181,12 @@ QString GameSession::readCode(const QString &code, Replay &replay)
     return QString();
 }
 
+QString GameSession::problemOf(const QString &code) const
+{
+    Replay replay;
+    return readCode(code, replay);
+}
+
 QString GameSession::seedOf(const QString &code) const
 {
     Replay replay;
