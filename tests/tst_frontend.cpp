@@ -189,6 +189,19 @@ private slots:
         }
         QTRY_VERIFY(child("gamePage")->property("settled").toBool());
         grab("game-over");
+        // Climbing that tower again races the run's ghost: a translucent face
+        // beside the player's, from a start of its own.
+        QVERIFY(QMetaObject::invokeMethod(child("replayLayer"), "race",
+                                          Q_ARG(QVariant, session->lastCode())));
+        QVERIFY(session->ghostActive());
+        session->jump(-1);
+        session->advance(40);
+        while (session->cameraY() < 420 && session->state() == GameSession::Running)
+            session->autoplay(10);
+        child("flash")->setProperty("opacity", 0);
+        QVERIFY(child("ghost")->property("visible").toBool());
+        grab("ghost-race");
+        QVERIFY(QMetaObject::invokeMethod(child("gamePage"), "finish"));
         shell()->setProperty("screen", "start");
         grab("start-after-run");
 
