@@ -22,6 +22,7 @@
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
+#include "replaybench.h"
 #include "storage/databaseconnection.h"
 
 #include <QElapsedTimer>
@@ -901,6 +902,10 @@ int main(int argc, char **argv)
         startup();
     if (wanted("simulation"))
         simulation();
+    if (wanted("replay"))
+        replayRows(addRow, [](const QString &what, double ratio, double limit) {
+            goal(what, ratio, limit);
+        });
     if (wanted("pages")) {
         QmlTypes::registerAll();
         gamePages();
