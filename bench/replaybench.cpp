@@ -3,8 +3,8 @@
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
 #include "game/replay.h"
-#include "game/runsummary.h"
 #include "game/runsnapshot.h"
+#include "game/runsummary.h"
 
 #include <QElapsedTimer>
 
@@ -32,8 +32,7 @@ std::vector<Played> playTenMinutes()
     QObject::connect(&session, &GameSession::runEnded,
                      [&ended](const QVariantMap &snapshot) { ended = snapshot; });
     for (quint64 seed = 1; steps < TenMinutes; ++seed) {
-        session.prepare(QStringLiteral("endless"), QStringLiteral("bench"),
-                        QString::number(seed));
+        session.prepare(QStringLiteral("endless"), QStringLiteral("bench"), QString::number(seed));
         while (session.state() != GameSession::Over
                && steps + session.simulation().stepCount() < TenMinutes)
             session.autoplay(600);

@@ -45,8 +45,8 @@ class tst_FrontEnd : public QObject
     // naming the item, and reads on into an empty object instead of crashing.
     QObject *child(const char *name)
     {
-        QObject *found = view->rootObject() ? view->rootObject()->findChild<QObject *>(name)
-                                            : nullptr;
+        QObject *found
+                = view->rootObject() ? view->rootObject()->findChild<QObject *>(name) : nullptr;
         if (!found)
             QTest::qFail(qPrintable(QStringLiteral("no item \"%1\"").arg(name)), __FILE__,
                          __LINE__);

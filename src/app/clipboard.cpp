@@ -6,8 +6,7 @@
 Clipboard::Clipboard(QObject *parent)
     : QObject(parent)
 {
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &Clipboard::textChanged);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Clipboard::textChanged);
 }
 
 QString Clipboard::text() const

@@ -53,8 +53,8 @@ class GameSession : public QObject
     // are ignored, and nothing is handed on for settlement.
     Q_PROPERTY(bool watching READ watching NOTIFY stateChanged)
     // How many times as fast as it happened a watched run plays: 1, 2 or 4.
-    Q_PROPERTY(int playbackSpeed READ playbackSpeed WRITE setPlaybackSpeed NOTIFY
-                       playbackSpeedChanged)
+    Q_PROPERTY(
+            int playbackSpeed READ playbackSpeed WRITE setPlaybackSpeed NOTIFY playbackSpeedChanged)
     // A ghost: an earlier run on the same tower, stepped with the player's.
     Q_PROPERTY(bool ghostActive READ ghostActive NOTIFY ghostChanged)
     Q_PROPERTY(bool ghostOver READ ghostOver NOTIFY changed)
