@@ -28,6 +28,7 @@
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"
+#include "replaybench.h"
 #include "storage/databaseconnection.h"
 
 #include <QElapsedTimer>

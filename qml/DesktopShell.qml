@@ -38,6 +38,15 @@ Rectangle {
         }
     }
 
+    // A run code from the runs page, watched or raced on the game page.
+    function replay(code, race) {
+        screen = "game"
+        if (race)
+            gamePage.replays.race(code)
+        else
+            gamePage.replays.watch(code)
+    }
+
     ApplicationCore {
         id: core
     }
@@ -133,6 +142,7 @@ Rectangle {
                     look: shellLook
                     core: core
                     count: recordsList.count
+                    onReplayAsked: root.replay(code, race)
                 }
             }
             ScrollPage {

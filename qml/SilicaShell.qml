@@ -49,6 +49,15 @@ ApplicationWindow {
             pageStack.push(viewPageComponent, { "name": name, "title": pageNames.pageTitle(name) })
     }
 
+    // A run code from the runs page, watched or raced on the game page.
+    function replay(code, race) {
+        openGame()
+        if (race)
+            gamePage.game.replays.race(code)
+        else
+            gamePage.game.replays.watch(code)
+    }
+
     // The cover's one action: pause the run that is going; otherwise bring
     // the game up, ready for a tap (or paused, where it was left).
     function coverAction() {
@@ -124,6 +133,7 @@ ApplicationWindow {
         SilicaRecordsPage {
             core: appCore
             look: shellLook
+            onReplayAsked: window.replay(code, race)
         }
     }
 

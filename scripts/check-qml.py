@@ -32,6 +32,7 @@ ALLOWED_IMPORTS = {
     "QtGraphicalEffects": ["1.0"],
     "Sailfish.Silica": ["1.0"],
     "Nemo.KeepAlive": ["1.2"],
+    "Sailfish.Share": ["1.0"],
     "QtMultimedia": ["5.0", "5.4", "5.5", "5.6"],
     "QtFeedback": ["5.0"],
 }

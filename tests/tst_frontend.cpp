@@ -50,8 +50,8 @@ class tst_FrontEnd : public QObject
     // naming the item, and reads on into an empty object instead of crashing.
     QObject *child(const char *name)
     {
-        QObject *found = view->rootObject() ? view->rootObject()->findChild<QObject *>(name)
-                                            : nullptr;
+        QObject *found
+                = view->rootObject() ? view->rootObject()->findChild<QObject *>(name) : nullptr;
         if (!found)
             QTest::qFail(qPrintable(QStringLiteral("no item \"%1\"").arg(name)), __FILE__,
                          __LINE__);
@@ -195,6 +195,19 @@ private slots:
         }
         QTRY_VERIFY(child("gamePage")->property("settled").toBool());
         grab("game-over");
+        // Climbing that tower again races the run's ghost: a translucent face
+        // beside the player's, from a start of its own.
+        QVERIFY(QMetaObject::invokeMethod(child("replayLayer"), "race",
+                                          Q_ARG(QVariant, session->lastCode())));
+        QVERIFY(session->ghostActive());
+        session->jump(-1);
+        session->advance(40);
+        while (session->cameraY() < 420 && session->state() == GameSession::Running)
+            session->autoplay(10);
+        child("flash")->setProperty("opacity", 0);
+        QVERIFY(child("ghost")->property("visible").toBool());
+        grab("ghost-race");
+        QVERIFY(QMetaObject::invokeMethod(child("gamePage"), "finish"));
         shell()->setProperty("screen", "start");
         grab("start-after-run");
 

@@ -44,11 +44,10 @@ RunSummary summaryOf(const QVariantMap &snapshot)
 }
 
 // A fixed run of today's rules; its figures and final world, as recorded.
-const char GoldenCode[]
-        = "HX1.AQEHZW5kbGVzc5P80wmGLwBvA2BhYGFgYWxzYWCBAWBhYGBxYXVwYWGD"
-          "AWB5YWBgYGFheJUBaGBhYWBhYGFge2BhYWBhYGFgYGFgYWBhYWBhYGFgYGBh"
-          "mQGFAWCBAWBhenBhYLkBZoYBqgJzrwFiY2LLAWNhqAFgcWBhYWBpYGuUAWCv"
-          "AYgBoQGOAbsBYKUBYWBgHi9pllE";
+const char GoldenCode[] = "HX1.AQEHZW5kbGVzc5P80wmGLwBvA2BhYGFgYWxzYWCBAWBhYGBxYXVwYWGD"
+                          "AWB5YWBgYGFheJUBaGBhYWBhYGFge2BhYWBhYGFgYGFgYWBhYWBhYGFgYGBh"
+                          "mQGFAWCBAWBhenBhYLkBZoYBqgJzrwFiY2LLAWNhqAFgcWBhYWBpYGuUAWCv"
+                          "AYgBoQGOAbsBYKUBYWBgHi9pllE";
 
 } // namespace
 
@@ -133,8 +132,8 @@ private slots:
         // Any one bit of the code's payload flipped: the checksum refuses it.
         // The stored form has no checksum; a flip there decodes or not, but
         // never crashes and never reads past the end.
-        const QByteArray payload = QByteArray::fromBase64(
-                code.mid(4).toLatin1(), QByteArray::Base64UrlEncoding);
+        const QByteArray payload
+                = QByteArray::fromBase64(code.mid(4).toLatin1(), QByteArray::Base64UrlEncoding);
         for (int bit = 0; bit < payload.size() * 8; ++bit) {
             QByteArray flipped = payload;
             flipped[bit / 8] = char(flipped.at(bit / 8) ^ (1 << (bit % 8)));
@@ -158,30 +157,64 @@ private slots:
         QTest::addColumn<QString>("problem");
         // format, rules, mode "endless", seed 5, steps, flags, taps...
         const QByteArray head = QByteArray::fromHex("0101") + char(7) + "endless" + char(5);
-        QTest::newRow("sound") << head + QByteArray::fromHex("6400" "02" "02" "05") << "";
+        QTest::newRow("sound") << head
+                        + QByteArray::fromHex("6400"
+                                              "02"
+                                              "02"
+                                              "05")
+                               << "";
         QTest::newRow("other format") << QByteArray::fromHex("02") + head.mid(1)
-                        + QByteArray::fromHex("6400" "02" "02" "05")
+                        + QByteArray::fromHex("6400"
+                                              "02"
+                                              "02"
+                                              "05")
                                       << "otherVersion";
         QTest::newRow("other rules") << QByteArray::fromHex("0102") + head.mid(2)
-                        + QByteArray::fromHex("6400" "02" "02" "05")
+                        + QByteArray::fromHex("6400"
+                                              "02"
+                                              "02"
+                                              "05")
                                      << "otherRules";
-        QTest::newRow("trailing bytes") << head + QByteArray::fromHex("6400" "02" "02" "05" "00")
+        QTest::newRow("trailing bytes") << head
+                        + QByteArray::fromHex("6400"
+                                              "02"
+                                              "02"
+                                              "05"
+                                              "00")
                                         << "damaged";
-        QTest::newRow("huge tap count") << head + QByteArray::fromHex("6400" "ffffffff0f" "02")
+        QTest::newRow("huge tap count") << head
+                        + QByteArray::fromHex("6400"
+                                              "ffffffff0f"
+                                              "02")
                                         << "damaged";
-        QTest::newRow("count beyond the bytes") << head + QByteArray::fromHex("6400" "03" "02")
+        QTest::newRow("count beyond the bytes") << head
+                        + QByteArray::fromHex("6400"
+                                              "03"
+                                              "02")
                                                 << "damaged";
-        QTest::newRow("tap beyond the end") << head + QByteArray::fromHex("0a00" "01" "16")
+        QTest::newRow("tap beyond the end") << head
+                        + QByteArray::fromHex("0a00"
+                                              "01"
+                                              "16")
                                             << "damaged";
-        QTest::newRow("two taps in a step") << head + QByteArray::fromHex("6400" "02" "02" "01")
+        QTest::newRow("two taps in a step") << head
+                        + QByteArray::fromHex("6400"
+                                              "02"
+                                              "02"
+                                              "01")
                                             << "damaged";
-        QTest::newRow("unknown flag") << head + QByteArray::fromHex("6404" "00") << "damaged";
-        QTest::newRow("overlong varint") << head + QByteArray::fromHex("ffffffffffffffffffff01")
-                                         << "damaged";
-        QTest::newRow("length out of range") << head + QByteArray::fromHex("ffffffff0f00" "00")
+        QTest::newRow("unknown flag") << head
+                        + QByteArray::fromHex("6404"
+                                              "00")
+                                      << "damaged";
+        QTest::newRow("overlong varint")
+                << head + QByteArray::fromHex("ffffffffffffffffffff01") << "damaged";
+        QTest::newRow("length out of range") << head
+                        + QByteArray::fromHex("ffffffff0f00"
+                                              "00")
                                              << "damaged";
-        QTest::newRow("mode too long") << QByteArray::fromHex("010121") + QByteArray(33, 'a')
-                                       << "damaged";
+        QTest::newRow("mode too long")
+                << QByteArray::fromHex("010121") + QByteArray(33, 'a') << "damaged";
     }
 
     void refusedForms()
@@ -214,11 +247,15 @@ private slots:
         QTest::newRow("golden") << GoldenCode << "";
         QTest::newRow("pasted with breaks")
                 << QString(GoldenCode).insert(10, "\n  ").insert(4, ' ') << "";
-        QTest::newRow("empty") << "" << "notCode";
-        QTest::newRow("foreign") << "https://example.org/run/12" << "notCode";
-        QTest::newRow("newer version") << "HX2.AQEHZW5kbGVzcw" << "otherVersion";
+        QTest::newRow("empty") << ""
+                               << "notCode";
+        QTest::newRow("foreign") << "https://example.org/run/12"
+                                 << "notCode";
+        QTest::newRow("newer version") << "HX2.AQEHZW5kbGVzcw"
+                                       << "otherVersion";
         QTest::newRow("bad characters") << QString(GoldenCode).replace(8, 1, "*") << "damaged";
-        QTest::newRow("prefix alone") << "HX1." << "damaged";
+        QTest::newRow("prefix alone") << "HX1."
+                                      << "damaged";
     }
 
     void codeProblems()

@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>Bestwert: %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Wiederholung läuft</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Developer: finish a run</source>
         <translation>Entwickler: Lauf beenden</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>Das ist kein Hoplix-Laufcode.</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>Dieser Laufcode stammt aus einer anderen Version von Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>Dieser Laufcode ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>Dieser Lauf wurde nach anderen Spielregeln gespielt und kann hier nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>Dieser Laufcode kann gerade nicht verwendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>Code kopiert</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>Zum Ende springen</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>Geist: %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>Wiederholung zu Ende</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>Gegen diesen Lauf antreten</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Code kopieren</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Diesen Turm noch einmal erklimmen</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>Ein Laufcode, den du bekommen hast</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>Gegen seinen Geist antreten</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Diesen Turm noch einmal erklimmen</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Code kopieren</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Sprache dieser Oberfläche: Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>Ein Hoplix-Lauf</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>Best score: %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Watching a replay</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Developer: finish a run</source>
         <translation>Developer: finish a run</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>This is not a Hoplix run code.</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>This run code comes from another version of Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>This run code is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>This run was played by other rules of the game; it cannot be shown here.</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>This run code cannot be used now.</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>Code copied</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>Skip to end</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>Ghost: %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>Replay over</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>Race this run</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copy code</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Climb this tower again</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>A run code you were sent</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>Race its ghost</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Climb this tower again</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copy code</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>Language of this interface: English</source>
         <translation>Language of this interface: English</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>A Hoplix run</translation>
     </message>
 </context>
 <context>

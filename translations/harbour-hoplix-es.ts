@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>Récord: %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Viendo una repetición</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Abandoned</source>
         <translation>Abandono</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>Esto no es un código de partida de Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>Este código de partida es de otra versión de Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>Este código de partida está dañado o incompleto.</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>Esta partida se jugó con otras reglas del juego; no se puede mostrar aquí.</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>Este código de partida no se puede usar ahora.</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>Código copiado</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>Saltar al final</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>Fantasma: %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>Fin de la repetición</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>Competir contra esta partida</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copiar código</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Escalar esta torre otra vez</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>Un código de partida que te enviaron</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>Competir contra su fantasma</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Escalar esta torre otra vez</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copiar código</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>System language</source>
         <translation>Idioma del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>Una partida de Hoplix</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>Record : %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Rediffusion en cours</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Abandoned</source>
         <translation>Abandon</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>Ce n’est pas un code de partie Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>Ce code de partie vient d’une autre version de Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>Ce code de partie est abîmé ou incomplet.</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>Cette partie a été jouée selon d’autres règles du jeu ; elle ne peut pas être montrée ici.</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>Ce code de partie ne peut pas être utilisé maintenant.</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>Code copié</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>Aller à la fin</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>Fantôme : %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>Rediffusion terminée</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>Défier cette partie</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copier le code</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Regrimper cette tour</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>Un code de partie reçu</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>Défier son fantôme</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Regrimper cette tour</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Copier le code</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>System language</source>
         <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>Une partie de Hoplix</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>ベスト: %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>リプレイ再生中</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Abandoned</source>
         <translation>中断</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>Hoplix のプレイコードではありません。</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>このプレイコードは別のバージョンの Hoplix のものです。</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>このプレイコードは壊れているか不完全です。</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>このプレイは別のルールで遊ばれたため、ここでは再生できません。</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>このプレイコードは今は使えません。</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>コードをコピーしました</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>最後まで飛ばす</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>ゴースト: %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>リプレイ終了</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>このプレイと競争</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>コードをコピー</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>このタワーにもう一度挑む</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>送られてきたプレイコード</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>見る</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>そのゴーストと競争</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>見る</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>このタワーにもう一度挑む</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>コードをコピー</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>System language</source>
         <translation>システムの言語</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>Hoplix のプレイ</translation>
     </message>
 </context>
 <context>

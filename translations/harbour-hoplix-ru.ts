@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>Рекорд: %1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Идёт повтор</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Abandoned</source>
         <translation>Прервано</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>Это не код забега Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>Этот код забега из другой версии Hoplix.</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>Этот код забега повреждён или неполон.</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>Этот забег сыгран по другим правилам игры; показать его здесь нельзя.</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>Этот код забега сейчас нельзя использовать.</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>Код скопирован</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>К концу</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>Призрак: %1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>Повтор окончен</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>Состязаться с этим забегом</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Скопировать код</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Подняться на эту башню ещё раз</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Поделиться</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>Присланный вам код забега</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Смотреть</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>Состязаться с его призраком</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>Смотреть</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>Подняться на эту башню ещё раз</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Скопировать код</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>System language</source>
         <translation>Язык системы</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>Забег в Hoplix</translation>
     </message>
 </context>
 <context>

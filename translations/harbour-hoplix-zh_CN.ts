@@ -38,6 +38,10 @@
         <source>Best score: %1</source>
         <translation>最高分：%1</translation>
     </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>正在回放</translation>
+    </message>
 </context>
 <context>
     <name>DeathMarker</name>
@@ -316,6 +320,26 @@
         <source>Abandoned</source>
         <translation>放弃</translation>
     </message>
+    <message>
+        <source>This is not a Hoplix run code.</source>
+        <translation>这不是 Hoplix 的对局代码。</translation>
+    </message>
+    <message>
+        <source>This run code comes from another version of Hoplix.</source>
+        <translation>此对局代码来自另一个版本的 Hoplix。</translation>
+    </message>
+    <message>
+        <source>This run code is damaged or incomplete.</source>
+        <translation>此对局代码已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>This run was played by other rules of the game; it cannot be shown here.</source>
+        <translation>此对局按另一套游戏规则进行，无法在这里播放。</translation>
+    </message>
+    <message>
+        <source>This run code cannot be used now.</source>
+        <translation>此对局代码现在无法使用。</translation>
+    </message>
 </context>
 <context>
     <name>PauseOverlay</name>
@@ -414,6 +438,79 @@
     </message>
 </context>
 <context>
+    <name>ReplayLayer</name>
+    <message>
+        <source>Code copied</source>
+        <translation>代码已复制</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Skip to end</source>
+        <translation>跳到结尾</translation>
+    </message>
+    <message>
+        <source>Ghost: %1</source>
+        <translation>幽灵：%1</translation>
+    </message>
+    <message>
+        <source>Replay over</source>
+        <translation>回放结束</translation>
+    </message>
+    <message>
+        <source>Race this run</source>
+        <translation>挑战这局</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>复制代码</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>再爬一次这座塔</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>分享</translation>
+    </message>
+</context>
+<context>
+    <name>RunCodeField</name>
+    <message>
+        <source>A run code you were sent</source>
+        <translation>别人发给你的对局代码</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>观看</translation>
+    </message>
+    <message>
+        <source>Race its ghost</source>
+        <translation>挑战它的幽灵</translation>
+    </message>
+</context>
+<context>
+    <name>RunReplayActions</name>
+    <message>
+        <source>Watch</source>
+        <translation>观看</translation>
+    </message>
+    <message>
+        <source>Climb this tower again</source>
+        <translation>再爬一次这座塔</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>复制代码</translation>
+    </message>
+</context>
+<context>
     <name>RunSavedNote</name>
     <message>
         <source>Not saved yet</source>
@@ -441,6 +538,13 @@
     <message>
         <source>System language</source>
         <translation>系统语言</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCode</name>
+    <message>
+        <source>A Hoplix run</source>
+        <translation>一局 Hoplix</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,18 @@ QtObject {
         return ""
     }
 
+    // Why a run code cannot be used, by GameSession's key for it.
+    function codeProblem(key) {
+        switch (key) {
+        case "": return ""
+        case "notCode": return qsTr("This is not a Hoplix run code.")
+        case "otherVersion": return qsTr("This run code comes from another version of Hoplix.")
+        case "damaged": return qsTr("This run code is damaged or incomplete.")
+        case "otherRules": return qsTr("This run was played by other rules of the game; it cannot be shown here.")
+        }
+        return qsTr("This run code cannot be used now.")
+    }
+
     function achievementTitle(code) {
         switch (code) {
         case "score_50": return qsTr("Warming up")

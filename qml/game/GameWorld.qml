@@ -114,6 +114,12 @@ Item {
                 }
             }
 
+            GhostFace {
+                session: view.session
+                unit: view.unit
+                source: view.skinSource
+            }
+
             GameCharacter {
                 readonly property real size: 2 * view.session.characterRadius * view.unit
                 x: world.px(view.session.drawnPlayerX) - size / 2

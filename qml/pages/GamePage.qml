@@ -52,6 +52,7 @@ Item {
     // Pixels per world unit: the field's width fills the screen's.
     readonly property real unit: width / session.fieldWidth
     property alias session: session
+    property alias replays: replayLayer
 
     signal leave()
     signal leaveAsked()
@@ -267,7 +268,7 @@ Item {
 
     GameOverCard {
         anchors.fill: parent
-        visible: session.state === GameSession.Over
+        visible: session.state === GameSession.Over && !session.watching
         scaling: page.scaling
         endReason: session.endReason
         score: session.score
@@ -278,5 +279,16 @@ Item {
         runId: page.shownGameId
         onPlayAgain: page.tap(1)
         onMenu: page.leaveRun()
+    }
+
+    ReplayLayer {
+        id: replayLayer
+        anchors.fill: parent
+        page: page
+        session: session
+    }
+
+    Names {
+        id: names
     }
 }

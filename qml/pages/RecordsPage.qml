@@ -23,6 +23,9 @@ QtObject {
     property int bestScore: 0
     property var deathPosition
 
+    // A run code to watch (race false), or to race as a ghost.
+    signal replayAsked(string code, bool race)
+
     function reload() {
         if (!core)
             return
@@ -63,6 +66,12 @@ QtObject {
                   : qsTr("The latest run left no death position.")
             font.pixelSize: look.fontNormal
             color: look.text
+        }
+
+        RunCodeField {
+            look: page.look
+            width: parent.width
+            onChosen: page.replayAsked(code, race)
         }
 
         Text {
@@ -117,6 +126,12 @@ QtObject {
                 text: model.createdAt
                 font.pixelSize: look.fontSmall
                 color: look.secondaryText
+            }
+            RunReplayActions {
+                core: page.core
+                look: page.look
+                runId: model.componentId
+                onChosen: page.replayAsked(code, race)
             }
         }
     }

@@ -59,8 +59,10 @@ CoverBackground {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: cover.runGoing
-            text: cover.session && cover.session.state === GameSession.Paused ? qsTr("Paused")
-                                                                               : qsTr("Playing")
+            text: cover.session && cover.session.watching
+                  ? qsTr("Watching a replay")
+                  : (cover.session && cover.session.state === GameSession.Paused ? qsTr("Paused")
+                                                                                : qsTr("Playing"))
             font.pixelSize: Theme.fontSizeExtraSmall
             color: Theme.secondaryColor
         }

@@ -10,11 +10,14 @@ Page {
     property var core
     property QtObject look
 
+    signal replayAsked(string code, bool race)
+
     Shared.RecordsPage {
         id: records
         look: page.look
         core: page.core
         count: list.count
+        onReplayAsked: page.replayAsked(code, race)
     }
 
     SilicaListView {

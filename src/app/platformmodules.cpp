@@ -21,6 +21,7 @@ QVariantMap PlatformModules::probe(QQmlEngine *engine)
     modules.insert(QStringLiteral("keepAlive"), importable(engine, "Nemo.KeepAlive 1.2"));
     modules.insert(QStringLiteral("multimedia"), importable(engine, "QtMultimedia 5.6"));
     modules.insert(QStringLiteral("feedback"), importable(engine, "QtFeedback 5.0"));
+    modules.insert(QStringLiteral("share"), importable(engine, "Sailfish.Share 1.0"));
     return modules;
 }
 

@@ -13,7 +13,7 @@ class PlatformModules
 {
 public:
     // { "keepAlive": Nemo.KeepAlive 1.2 importable, "multimedia": QtMultimedia 5.6,
-    //   "feedback": QtFeedback 5.0 }
+    //   "feedback": QtFeedback 5.0, "share": Sailfish.Share 1.0 }
     static QVariantMap probe(QQmlEngine *engine);
 
     // Sets probe()'s answer as the context property "platformModules".

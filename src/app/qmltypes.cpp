@@ -3,6 +3,7 @@
 #include "app/achievementlistmodel.h"
 #include "app/applicationcore.h"
 #include "app/bestscores.h"
+#include "app/clipboard.h"
 #include "app/frontendsettings.h"
 #include "app/gamerecordmodel.h"
 #include "app/livestate.h"
@@ -24,6 +25,7 @@ void QmlTypes::registerAll()
     qmlRegisterType<FrontEndSettings>(uri, 1, 0, "FrontEndSettings");
     qmlRegisterType<StoredReplays>(uri, 1, 0, "StoredReplays");
     qmlRegisterType<LiveState>(uri, 1, 0, "LiveState");
+    qmlRegisterType<Clipboard>(uri, 1, 0, "Clipboard");
     RunKeeper::registerQmlType();
     GameSession::registerQmlTypes();
 }

@@ -181,6 +181,12 @@ QString GameSession::readCode(const QString &code, Replay &replay)
     return QString();
 }
 
+QString GameSession::problemOf(const QString &code) const
+{
+    Replay replay;
+    return readCode(code, replay);
+}
+
 QString GameSession::seedOf(const QString &code) const
 {
     Replay replay;
@@ -353,8 +359,11 @@ QVariantMap GameSession::abandon()
 
 void GameSession::advance(int steps)
 {
-    if (m_state == Running)
-        runSteps(steps);
+    if (m_state != Running)
+        return;
+    runSteps(steps);
+    // Whoever moves the world by hand sees it where it is.
+    emit drawn();
 }
 
 void GameSession::autoplay(int steps)
@@ -364,11 +373,12 @@ void GameSession::autoplay(int steps)
     if (m_state != Running)
         return;
     if (m_watching) {
-        runSteps(steps);
+        advance(steps);
         return;
     }
     GameAutopilot pilot;
     runSteps(steps, &pilot);
+    emit drawn();
 }
 
 void GameSession::startClock()

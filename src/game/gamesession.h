@@ -24,6 +24,8 @@ class GameSession : public QObject
     Q_OBJECT
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
     Q_PROPERTY(QString modeId READ modeId NOTIFY stateChanged)
+    // The tower's seed as prepare takes it.
+    Q_PROPERTY(QString seed READ seed NOTIFY stateChanged)
     Q_PROPERTY(QString endReason READ endReason NOTIFY stateChanged)
     Q_PROPERTY(int score READ score NOTIFY changed)
     Q_PROPERTY(int sectionsPassed READ sectionsPassed NOTIFY changed)
@@ -51,8 +53,8 @@ class GameSession : public QObject
     // are ignored, and nothing is handed on for settlement.
     Q_PROPERTY(bool watching READ watching NOTIFY stateChanged)
     // How many times as fast as it happened a watched run plays: 1, 2 or 4.
-    Q_PROPERTY(int playbackSpeed READ playbackSpeed WRITE setPlaybackSpeed NOTIFY
-                       playbackSpeedChanged)
+    Q_PROPERTY(
+            int playbackSpeed READ playbackSpeed WRITE setPlaybackSpeed NOTIFY playbackSpeedChanged)
     // A ghost: an earlier run on the same tower, stepped with the player's.
     Q_PROPERTY(bool ghostActive READ ghostActive NOTIFY ghostChanged)
     Q_PROPERTY(bool ghostOver READ ghostOver NOTIFY changed)
@@ -78,6 +80,7 @@ public:
 
     State state() const { return m_state; }
     QString modeId() const { return m_modeId; }
+    QString seed() const { return QString::number(m_simulation.seed()); }
     QString endReason() const;
     int score() const { return m_simulation.score(); }
     int sectionsPassed() const { return m_simulation.sectionsPassed(); }
@@ -149,6 +152,8 @@ public:
     // Returns readCode's key, or "notReady" once the run has started; a
     // refused code changes nothing.
     Q_INVOKABLE QString setGhost(const QString &code);
+    // readCode's key for a code, changing nothing.
+    Q_INVOKABLE QString problemOf(const QString &code) const;
     // The code's tower, as prepare takes it, or "" for a code it refuses.
     Q_INVOKABLE QString seedOf(const QString &code) const;
     Q_INVOKABLE QString modeOf(const QString &code) const;

@@ -13,7 +13,9 @@ class ReplayCursor
 {
 public:
     ReplayCursor() = default;
-    explicit ReplayCursor(const Replay &replay) : m_replay(replay) { }
+    explicit ReplayCursor(const Replay &replay)
+        : m_replay(replay)
+    { }
 
     const Replay &replay() const { return m_replay; }
     // True while the simulation has steps of the replay left to take.
