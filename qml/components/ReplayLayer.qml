@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import org.hoplix.game 1.0
+import org.hoplix.hoplix 1.0
 import "RunCodes.js" as RunCodes
 import "Theme.js" as Theme
 
@@ -25,6 +26,11 @@ Item {
     readonly property bool ownRunOver: session !== null && !session.watching
                                        && session.state === GameSession.Over
                                        && session.lastCode.length > 0
+
+    StoredReplays {
+        id: stored
+        core: layer.page ? layer.page.core : null
+    }
 
     function tell(problem) {
         message = problem.length > 0 ? names.codeProblem(problem) : ""
@@ -58,21 +64,9 @@ Item {
     function raceTodaysBest() {
         if (!page.core || page.modeId !== "daily")
             return
-        var today = new Date().toISOString().substring(0, 10)
-        var runs = page.core.gameRecords("daily")
-        var best = null
-        var bestCode = ""
-        for (var i = 0; i < runs.length; ++i) {
-            var run = runs[i]
-            if (String(run.createdAt).substring(0, 10) !== today
-                    || (best !== null && run.score <= best.score))
-                continue
-            var code = RunCodes.codeOf(page.core, run.componentId)
-            if (code.length > 0 && session.seedOf(code) === session.seed) {
-                best = run
-                bestCode = code
-            }
-        }
+        var bestCode = stored.bestOfDay("daily")
+        if (bestCode.length > 0 && session.seedOf(bestCode) !== session.seed)
+            bestCode = ""
         if (bestCode.length > 0)
             session.setGhost(bestCode)
     }

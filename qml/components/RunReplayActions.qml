@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import org.hoplix.hoplix 1.0
 import "RunCodes.js" as RunCodes
 
 // A stored run's replay on the runs page: watch it, climb its tower again
@@ -8,14 +9,31 @@ Row {
 
     property var core
     property string runId: ""
+    // From the runs model; the code itself is read, and checked against the
+    // run, only when a button asks for it.
+    property bool hasReplay: false
     property QtObject look: Look {}
-    // Read when the row is made: a run's replay never changes.
-    readonly property string code: RunCodes.codeOf(core, runId)
 
     signal chosen(string code, bool race)
 
-    visible: code.length > 0
+    function take(race) {
+        // Empty for a stored replay that no longer plays to its run.
+        var code = RunCodes.codeOf(stored, runId)
+        if (code.length === 0)
+            return
+        if (race === null)
+            share.copy(code)
+        else
+            chosen(code, race)
+    }
+
+    visible: hasReplay
     spacing: look.spacing
+
+    StoredReplays {
+        id: stored
+        core: actions.core
+    }
 
     ShareCode {
         id: share
@@ -25,16 +43,16 @@ Row {
         objectName: "watchRunButton"
         text: qsTr("Watch")
         fontSize: actions.look.fontSmall
-        onClicked: actions.chosen(actions.code, false)
+        onClicked: actions.take(false)
     }
     PillButton {
         text: qsTr("Climb this tower again")
         fontSize: actions.look.fontSmall
-        onClicked: actions.chosen(actions.code, true)
+        onClicked: actions.take(true)
     }
     PillButton {
         text: qsTr("Copy code")
         fontSize: actions.look.fontSmall
-        onClicked: share.copy(actions.code)
+        onClicked: actions.take(null)
     }
 }

@@ -131,6 +131,7 @@ QtObject {
                 core: page.core
                 look: page.look
                 runId: model.componentId
+                hasReplay: model.hasReplay
                 onChosen: page.replayAsked(code, race)
             }
         }
