@@ -63,18 +63,6 @@ double cpuSeconds()
             + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 // The window's frames and the process's CPU over `milliseconds`, after a
 // moment for the last change to settle.
 Cost measure(QQuickWindow *window, int milliseconds = 3000)

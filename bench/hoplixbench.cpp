@@ -97,18 +97,6 @@ double percentile(std::vector<double> values, double fraction)
     return values[index];
 }
 
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 // A configuration directory of its own; the calling thread's connection is
 // dropped so the next one opens there.
 class Scratch
@@ -866,6 +854,18 @@ void printTable()
 }
 
 } // namespace
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
 
 void addRow(const QString &benchmark, const QString &figure, const QString &anchor,
             const QString &ratio)
