@@ -24,7 +24,6 @@
 #include "achievements/achievementservice.h"
 #include "app/applicationcore.h"
 #include "app/qmltypes.h"
-#include "replaybench.h"
 #include "game/gameautopilot.h"
 #include "game/gamesession.h"
 #include "game/gamesimulation.h"

@@ -76,9 +76,9 @@ void replayBenchmarks(AddRow addRow, AddGoal goal)
 {
     // One minute of the autopilot's play, as one run.
     const std::vector<Replay> minute = autopilotReplays(60LL * GameSimulation::StepsPerSecond);
-    const Replay &longest = *std::max_element(
-            minute.begin(), minute.end(),
-            [](const Replay &a, const Replay &b) { return a.steps < b.steps; });
+    const Replay &longest
+            = *std::max_element(minute.begin(), minute.end(),
+                                [](const Replay &a, const Replay &b) { return a.steps < b.steps; });
     RunSummary run = longest.replayed(QString(), QStringLiteral("s"), QStringLiteral("e"));
     const QByteArray bytes = longest.encode();
 
@@ -111,8 +111,7 @@ void replayBenchmarks(AddRow addRow, AddGoal goal)
     DatabaseConnection::closeConnection();
 
     // Ten minutes of play: its stored size and the cost of checking it.
-    const std::vector<Replay> tenMinutes
-            = autopilotReplays(600LL * GameSimulation::StepsPerSecond);
+    const std::vector<Replay> tenMinutes = autopilotReplays(600LL * GameSimulation::StepsPerSecond);
     std::vector<QByteArray> stored;
     qint64 size = 0;
     int taps = 0;

@@ -140,8 +140,8 @@ private slots:
         view->setResizeMode(QQuickView::SizeRootObjectToView);
         // The file that the phone's package installs as its entry file, over
         // the stand-in of Silica.
-        const bool silica = function == "silicaShell"
-                || QByteArray(QTest::currentDataTag()) == "silica";
+        const bool silica
+                = function == "silicaShell" || QByteArray(QTest::currentDataTag()) == "silica";
         if (silica) {
             PageStatus::registerStandIn();
             view->engine()->addImportPath(QStringLiteral(HOPLIX_QML_STUB_DIR));

@@ -58,7 +58,7 @@ private slots:
 
     void settledWithItsRun_data()
     {
-        QTest::addColumn<QString>("replay"); // base64; "-" leaves the key out
+        QTest::addColumn<QString>("replay");  // base64; "-" leaves the key out
         QTest::addColumn<QString>("refusal"); // the warning's reason; empty: kept
         const QVariantMap run = replayedRun("r", 7);
         const QByteArray bytes = replayBytes(run);
@@ -66,10 +66,12 @@ private slots:
         QVERIFY(Replay::decode(bytes, otherRules));
         otherRules.rules = Replay::CurrentRules + 1;
         QTest::newRow("valid") << base64(bytes) << "";
-        QTest::newRow("without one") << "-" << "";
-        QTest::newRow("not base64") << "%%" << "empty replay";
-        QTest::newRow("cut short") << base64(bytes.left(bytes.size() - 2))
-                                   << "replay's tap count is out of range";
+        QTest::newRow("without one") << "-"
+                                     << "";
+        QTest::newRow("not base64") << "%%"
+                                    << "empty replay";
+        QTest::newRow("cut short")
+                << base64(bytes.left(bytes.size() - 2)) << "replay's tap count is out of range";
         QTest::newRow("other rules") << base64(otherRules.encode()) << "replay of rules version";
         // Stored, since only playing it through tells, and that is done
         // where it would be shown: never shown as this run.
@@ -116,7 +118,8 @@ private slots:
         GameRecordModel model;
         model.setCore(core.get());
         model.setModeId("endless");
-        QCOMPARE(model.data(model.index(0), model.roleNames().key("hasReplay")), QVariant(kept || otherRun));
+        QCOMPARE(model.data(model.index(0), model.roleNames().key("hasReplay")),
+                 QVariant(kept || otherRun));
     }
 
     // The quit path stores the replay with the run; whoever deletes a run
@@ -136,8 +139,7 @@ private slots:
         QTest::addColumn<bool>("warns");
         QTest::newRow("empty") << "x''" << false;
         QTest::newRow("cut short") << "substr(replay,1,length(replay)-3)" << true;
-        QTest::newRow("a tap's bit flipped")
-                << "substr(replay,1,length(replay)-1)||x'7f'" << true;
+        QTest::newRow("a tap's bit flipped") << "substr(replay,1,length(replay)-1)||x'7f'" << true;
         QTest::newRow("oversized") << "replay||zeroblob(300000)" << true;
         QTest::newRow("another format") << "x'09'||substr(replay,2)" << true;
         QTest::newRow("random bytes") << "randomblob(2000)" << true;
@@ -161,8 +163,9 @@ private slots:
 
         QVERIFY(sql("UPDATE game_replay SET replay=" + damage).isActive());
         for (int i = 0; warns && i < 2; ++i) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^\\[ReplayService\\] stored "
-                                                                  "replay of run d not shown: "));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("^\\[ReplayService\\] stored "
+                                                    "replay of run d not shown: "));
         }
         QCOMPARE(replays.codeOf("d") + replays.bestOfDay("endless"), QString());
     }
@@ -175,7 +178,8 @@ private slots:
         RunKeeper keeper;
         DatabaseCheck other(storage->databasePath());
         QVERIFY(other.query("BEGIN IMMEDIATE").isActive());
-        QTest::ignoreMessage(QtWarningMsg, "[RunKeeper] run first not saved yet, kept to store later");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "[RunKeeper] run first not saved yet, kept to store later");
         QVERIFY(keeper.submit(core.get(), replayedRun("first", 11)));
         QTRY_COMPARE_WITH_TIMEOUT(keeper.unsavedIds(), QStringList("first"), 20000);
         QCOMPARE(RunKeeper().unsavedIds(), QStringList("first"));

@@ -33,9 +33,9 @@ QObject *createKeeper(QQmlEngine *engine, QJSEngine *)
 // keeping: it would be tried again for ever.
 bool storable(const RunSummary &run)
 {
-    return !run.id.isEmpty() && run.score >= 0 && run.jumpCount >= 0
-            && run.maxSectionJumpCount >= 0 && run.wallCollisionCount >= 0
-            && run.blockCollisionCount >= 0 && SettlementContext::isEndReason(run.endReason);
+    return !run.id.isEmpty() && run.score >= 0 && run.jumpCount >= 0 && run.maxSectionJumpCount >= 0
+            && run.wallCollisionCount >= 0 && run.blockCollisionCount >= 0
+            && SettlementContext::isEndReason(run.endReason);
 }
 
 } // namespace
@@ -168,10 +168,10 @@ bool RunKeeper::store(ApplicationCore *core, const QVariantMap &snapshot)
     WriteTransaction transaction(DatabaseConnection::database());
     if (!transaction.isActive())
         return false;
-    bool stored = core->saveGameRecord(run.id, run.modeId, run.score, run.endReason,
-                                       run.startedAt, run.endedAt, run.deathWorldY,
-                                       run.deathWorldX, run.jumpCount, run.maxSectionJumpCount,
-                                       run.wallCollisionCount, run.blockCollisionCount);
+    bool stored = core->saveGameRecord(run.id, run.modeId, run.score, run.endReason, run.startedAt,
+                                       run.endedAt, run.deathWorldY, run.deathWorldX, run.jumpCount,
+                                       run.maxSectionJumpCount, run.wallCollisionCount,
+                                       run.blockCollisionCount);
     if (stored && withReplay) {
         ReplayDao dao;
         ReplayService(&dao).store(run, replay);

@@ -63,7 +63,7 @@ bool ReplayService::verify(const RunSummary &run, Replay &replay)
         return true;
     }
     qWarning().nospace().noquote() << "[ReplayService] replay of run " << run.id
-                         << " refused, the run is stored without it: " << why;
+                                   << " refused, the run is stored without it: " << why;
     return false;
 }
 
@@ -99,7 +99,7 @@ bool ReplayService::replayOf(const QString &runId, Replay &replay)
         replay = read;
         return true;
     }
-    qWarning().nospace().noquote() << "[ReplayService] stored replay of run " << runId
-                         << " not shown: " << why;
+    qWarning().nospace().noquote()
+            << "[ReplayService] stored replay of run " << runId << " not shown: " << why;
     return false;
 }

@@ -1,8 +1,8 @@
 #include "app/applicationcore.h"
 #include "app/qmltypes.h"
 #include "game/gamesession.h"
-#include "testsupport.h"
 #include "stubs/pagestatus.h"
+#include "testsupport.h"
 
 #include <QGuiApplication>
 #include <QQmlEngine>

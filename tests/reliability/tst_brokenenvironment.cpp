@@ -10,8 +10,8 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 
 #include <random>
