@@ -1,6 +1,7 @@
 #include "game/replay.h"
 
 #include "game/gamesimulation.h"
+#include "game/replaycursor.h"
 
 #include <QRegExp>
 
@@ -204,12 +205,9 @@ RunSummary Replay::replayed(const QString &id, const QString &startedAt,
                             const QString &endedAt) const
 {
     GameSimulation simulation(seed);
-    int next = 0;
-    while (simulation.stepCount() < steps && !simulation.ended()) {
-        if (next < taps.size() && taps.at(next).step == simulation.stepCount() + 1)
-            simulation.queueJump(taps.at(next++).side);
-        simulation.step();
-    }
+    ReplayCursor cursor(*this);
+    while (cursor.pending(simulation))
+        cursor.step(simulation);
     if (abandoned)
         simulation.abandon();
     return simulation.summary(id, modeId, startedAt, endedAt);
