@@ -155,66 +155,24 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("problem");
-        // format, rules, mode "endless", seed 5, steps, flags, taps...
+        // format, rules, mode "endless", seed 5; then steps, flags, tap count,
+        // taps ((delta << 1) | right), in hex.
         const QByteArray head = QByteArray::fromHex("0101") + char(7) + "endless" + char(5);
-        QTest::newRow("sound") << head
-                        + QByteArray::fromHex("6400"
-                                              "02"
-                                              "02"
-                                              "05")
-                               << "";
-        QTest::newRow("other format") << QByteArray::fromHex("02") + head.mid(1)
-                        + QByteArray::fromHex("6400"
-                                              "02"
-                                              "02"
-                                              "05")
-                                      << "otherVersion";
-        QTest::newRow("other rules") << QByteArray::fromHex("0102") + head.mid(2)
-                        + QByteArray::fromHex("6400"
-                                              "02"
-                                              "02"
-                                              "05")
-                                     << "otherRules";
-        QTest::newRow("trailing bytes") << head
-                        + QByteArray::fromHex("6400"
-                                              "02"
-                                              "02"
-                                              "05"
-                                              "00")
-                                        << "damaged";
-        QTest::newRow("huge tap count") << head
-                        + QByteArray::fromHex("6400"
-                                              "ffffffff0f"
-                                              "02")
-                                        << "damaged";
-        QTest::newRow("count beyond the bytes") << head
-                        + QByteArray::fromHex("6400"
-                                              "03"
-                                              "02")
-                                                << "damaged";
-        QTest::newRow("tap beyond the end") << head
-                        + QByteArray::fromHex("0a00"
-                                              "01"
-                                              "16")
-                                            << "damaged";
-        QTest::newRow("two taps in a step") << head
-                        + QByteArray::fromHex("6400"
-                                              "02"
-                                              "02"
-                                              "01")
-                                            << "damaged";
-        QTest::newRow("unknown flag") << head
-                        + QByteArray::fromHex("6404"
-                                              "00")
-                                      << "damaged";
-        QTest::newRow("overlong varint")
-                << head + QByteArray::fromHex("ffffffffffffffffffff01") << "damaged";
-        QTest::newRow("length out of range") << head
-                        + QByteArray::fromHex("ffffffff0f00"
-                                              "00")
-                                             << "damaged";
-        QTest::newRow("mode too long")
-                << QByteArray::fromHex("010121") + QByteArray(33, 'a') << "damaged";
+        const QByteArray sound = QByteArray::fromHex("6400020205");
+        // clang-format off
+        QTest::newRow("sound") << head + sound << "";
+        QTest::newRow("other format") << QByteArray::fromHex("02") + head.mid(1) + sound << "otherVersion";
+        QTest::newRow("other rules") << QByteArray::fromHex("0102") + head.mid(2) + sound << "otherRules";
+        QTest::newRow("trailing bytes") << head + sound + QByteArray::fromHex("00") << "damaged";
+        QTest::newRow("huge tap count") << head + QByteArray::fromHex("6400ffffffff0f02") << "damaged";
+        QTest::newRow("count beyond the bytes") << head + QByteArray::fromHex("64000302") << "damaged";
+        QTest::newRow("tap beyond the end") << head + QByteArray::fromHex("0a000116") << "damaged";
+        QTest::newRow("two taps in a step") << head + QByteArray::fromHex("6400020201") << "damaged";
+        QTest::newRow("unknown flag") << head + QByteArray::fromHex("640400") << "damaged";
+        QTest::newRow("overlong varint") << head + QByteArray::fromHex("ffffffffffffffffffff01") << "damaged";
+        QTest::newRow("length out of range") << head + QByteArray::fromHex("ffffffff0f0000") << "damaged";
+        QTest::newRow("mode too long") << QByteArray::fromHex("010121") + QByteArray(33, 'a') << "damaged";
+        // clang-format on
     }
 
     void refusedForms()
